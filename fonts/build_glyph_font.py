@@ -1,0 +1,700 @@
+#!/usr/bin/python3
+"""Builds the program's glyph font, "Pebble Glyph Bengali", from Noto Sans Bengali.
+
+The dictionary keeps its Bengali text as 8-bit glyph codes. To draw a text the
+program turns every byte into one character, the byte's Windows-1252 reading
+(the five bytes that code page leaves undefined become U+0081, U+008D, U+008F,
+U+0090 and U+009D; byte 0xAD becomes U+F0AD because the soft hyphen would be
+drawn as nothing), and lays that string out with this font. The shaper sees
+Latin and common characters only, so everything Bengali about the drawing lives
+in this font:
+
+* cmap: each glyph-code character goes to the glyph its byte stands for.
+  A byte that means one Unicode character uses Noto's glyph of that
+  character. A byte that means several (a half form such as "s-virama", a
+  phala such as "virama-ba", a whole conjunct) gets a glyph of its own,
+  composed of the glyphs Noto shapes that sequence to.
+* GSUB (features ccmp and rlig, scripts DFLT and latn): first every
+  several-character byte glyph is replaced by the glyphs of its characters,
+  which turns the glyph-code text into Noto's own glyph stream in visual
+  order (pre-base vowel signs already stand first in glyph-code text); then
+  Noto's Bengali lookups run on that stream in the order a Bengali shaper
+  applies them (akhn, blwf, pstf, half, vatu, cjct, init, pres, abvs, blws,
+  psts), which builds the conjuncts, ra- and ba-phala forms, vowel-sign
+  variants and reph ligatures exactly as Noto draws Unicode text. A few
+  rules of our own fill the gaps between the two orders: a half form followed
+  by a phala carries two viramas, a reph typed after a following vowel sign
+  moves back onto its consonant, the half-form rule only fires before a
+  consonant (a word-final hasanta stays visible), the initial e/ai-kar form
+  is chosen from the preceding glyph, and a mark with nothing to sit on gets
+  a spacing form.
+* GPOS (features mark, dist, kern): Noto's mark attachment and distance
+  lookups, unchanged, so marks sit over and under their bases as in Noto.
+
+Usage: build_glyph_font.py --source NotoSansBengali-Regular.ttf
+       --map bijoy-map.tsv --hb-shape /usr/bin/hb-shape --output OUT.ttf
+"""
+
+import argparse
+import copy
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+try:
+    from fontTools.ttLib import TTFont, newTable
+    from fontTools.ttLib.tables import otTables as ot
+    from fontTools.ttLib.tables._g_l_y_f import Glyph, GlyphComponent
+    from fontTools.ttLib.tables import ttProgram
+    from fontTools.otlLib import builder as otl
+except ImportError as exc:  # pragma: no cover - reported to the build
+    sys.exit(f"build_glyph_font: fontTools is missing ({exc}); install python3-fonttools")
+
+FAMILY = "Pebble Glyph Bengali"
+POSTSCRIPT_NAME = "PebbleGlyphBengali-Regular"
+VERSION = "1.000"
+
+# Bytes Windows-1252 leaves undefined keep their own value as a C1 control.
+CP1252_UNDEFINED = (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+SOFT_HYPHEN_BYTE = 0xAD
+SOFT_HYPHEN_STAND_IN = 0xF0AD
+# Bytes the glyph-code text uses that the encoding table leaves implicit.
+EXTRA_BYTES = {0x20: [0x20], 0xA0: [0xA0]}
+
+VIRAMA = 0x09CD
+DOTTED_CIRCLE = 0x25CC
+
+
+class BuildError(Exception):
+    pass
+
+
+def byte_to_char(byte):
+    """The character the program draws for one glyph-code byte."""
+    if not 0 <= byte <= 0xFF:
+        raise BuildError(f"byte value out of range: {byte}")
+    if byte == SOFT_HYPHEN_BYTE:
+        return SOFT_HYPHEN_STAND_IN
+    if byte in CP1252_UNDEFINED:
+        return byte
+    return ord(bytes([byte]).decode("cp1252"))
+
+
+def read_map(path):
+    """Reads the encoding table: {byte: (codepoints, role)}; first reading wins."""
+    entries = {}
+    try:
+        with open(path, encoding="utf-8") as handle:
+            lines = handle.read().splitlines()
+    except OSError as exc:
+        raise BuildError(f"cannot read {path}: {exc}")
+    if not lines:
+        raise BuildError(f"{path}: empty file")
+    header = lines[0].split("\t")
+    try:
+        col_byte = header.index("byte")
+        col_cps = header.index("codepoints")
+        col_role = header.index("role")
+    except ValueError:
+        raise BuildError(f"{path}: header must name the columns byte, codepoints and role")
+    for lineno, line in enumerate(lines[1:], 2):
+        if not line.strip():
+            continue
+        cols = line.split("\t")
+        where = f"{path}:{lineno}"
+        if len(cols) <= max(col_byte, col_cps, col_role):
+            raise BuildError(f"{where}: too few columns")
+        try:
+            byte = int(cols[col_byte], 16)
+        except ValueError:
+            raise BuildError(f"{where}: bad byte {cols[col_byte]!r}")
+        if not 0x20 <= byte <= 0xFF:
+            raise BuildError(f"{where}: byte {cols[col_byte]} is not a glyph code")
+        cps = []
+        for token in cols[col_cps].split():
+            if not token.startswith("U+"):
+                raise BuildError(f"{where}: bad code point {token!r}")
+            try:
+                cps.append(int(token[2:], 16))
+            except ValueError:
+                raise BuildError(f"{where}: bad code point {token!r}")
+        if not cps:
+            raise BuildError(f"{where}: no code points")
+        role = cols[col_role].strip()
+        if byte in entries:
+            raise BuildError(f"{where}: byte {cols[col_byte]} listed twice")
+        check_role(where, role, cps)
+        entries[byte] = (cps, role)
+    if not entries:
+        raise BuildError(f"{path}: no entries")
+    return entries
+
+
+def check_role(where, role, cps):
+    if role == "half-form" and (len(cps) < 2 or cps[-1] != VIRAMA):
+        raise BuildError(f"{where}: a half form must end in a virama")
+    if role == "phala" and (len(cps) < 2 or cps[0] != VIRAMA):
+        raise BuildError(f"{where}: a phala must start with a virama")
+    if role == "reph" and cps != [0x09B0, VIRAMA]:
+        raise BuildError(f"{where}: the reph must read ra + virama")
+
+
+def shape_runs(hb_shape, font_path, texts):
+    """Noto's glyph runs for texts, via hb-shape: [[{g, dx, dy, ax}, ...], ...]."""
+    if not texts:
+        return []
+    with tempfile.TemporaryDirectory() as tmp:
+        text_file = os.path.join(tmp, "texts.txt")
+        with open(text_file, "w", encoding="utf-8") as handle:
+            handle.write("\n".join(texts) + "\n")
+        try:
+            done = subprocess.run(
+                [hb_shape, font_path, f"--text-file={text_file}", "--output-format=json"],
+                capture_output=True, text=True, check=False)
+        except OSError as exc:
+            raise BuildError(f"cannot run {hb_shape}: {exc}")
+    if done.returncode != 0:
+        raise BuildError(f"hb-shape failed: {done.stderr.strip()}")
+    lines = [line for line in done.stdout.splitlines() if line.strip()]
+    if len(lines) != len(texts):
+        raise BuildError("hb-shape returned %d runs for %d texts" % (len(lines), len(texts)))
+    return [json.loads(line) for line in lines]
+
+
+def bengali_features(table):
+    """{feature tag: [lookup indices]} of the Bengali (bng2, else beng) default language."""
+    records = {rec.ScriptTag: rec.Script for rec in table.ScriptList.ScriptRecord}
+    script = records.get("bng2") or records.get("beng")
+    if script is None or script.DefaultLangSys is None:
+        raise BuildError("source font has no Bengali layout rules")
+    features = {}
+    for index in script.DefaultLangSys.FeatureIndex:
+        rec = table.FeatureList.FeatureRecord[index]
+        features.setdefault(rec.FeatureTag, [])
+        for lookup in rec.Feature.LookupListIndex:
+            if lookup not in features[rec.FeatureTag]:
+                features[rec.FeatureTag].append(lookup)
+    return features
+
+
+def ligatures_of(table, lookup_indices):
+    """All ligature rules of the given lookups: {(first, rest...): ligature}."""
+    result = {}
+    for index in lookup_indices:
+        for sub in table.LookupList.Lookup[index].SubTable:
+            if sub.LookupType == 7:
+                sub = sub.ExtSubTable
+            if isinstance(sub, ot.LigatureSubst):
+                for first, ligs in sub.ligatures.items():
+                    for lig in ligs:
+                        result.setdefault((first, *lig.Component), lig.LigGlyph)
+    return result
+
+
+def singles_of(table, lookup_indices):
+    result = {}
+    for index in lookup_indices:
+        for sub in table.LookupList.Lookup[index].SubTable:
+            if sub.LookupType == 7:
+                sub = sub.ExtSubTable
+            if isinstance(sub, ot.SingleSubst):
+                for key, value in sub.mapping.items():
+                    result.setdefault(key, value)
+    return result
+
+
+def nested_indices(lookup):
+    """Lookup indices a contextual lookup calls."""
+    found = []
+    for sub in lookup.SubTable:
+        if sub.LookupType == 7:
+            sub = sub.ExtSubTable
+        for record in iter_lookup_records(sub):
+            found.append(record.LookupListIndex)
+    return found
+
+
+def iter_lookup_records(sub):
+    """The SubstLookupRecords of a (chain) context subtable of any format."""
+    if isinstance(sub, (ot.ContextSubst, ot.ChainContextSubst)):
+        chain = isinstance(sub, ot.ChainContextSubst)
+        if sub.Format == 3:
+            yield from sub.SubstLookupRecord
+            return
+        if sub.Format == 1:
+            sets = sub.ChainSubRuleSet if chain else sub.SubRuleSet
+            attr = "ChainSubRule" if chain else "SubRule"
+        else:
+            sets = sub.ChainSubClassSet if chain else sub.SubClassSet
+            attr = "ChainSubClassRule" if chain else "SubClassRule"
+        for rule_set in sets or []:
+            if rule_set is None:
+                continue
+            for rule in getattr(rule_set, attr):
+                yield from rule.SubstLookupRecord
+
+
+class LookupList:
+    """Lookups in application order, mixing copies of the source font's and our own."""
+
+    def __init__(self, source_table):
+        self.source = source_table.LookupList.Lookup
+        self.entries = []          # (lookup, kind, key)
+        self.source_position = {}  # source index -> position
+        self.pending = []          # (SubstLookupRecord, our lookup)
+
+    def add_source(self, index):
+        if index in self.source_position:
+            return
+        self.source_position[index] = len(self.entries)
+        self.entries.append((copy.deepcopy(self.source[index]), "source", index))
+
+    def add_own(self, lookup):
+        self.entries.append((lookup, "own", id(lookup)))
+        return lookup
+
+    def record(self, sequence_index, target):
+        rec = ot.SubstLookupRecord()
+        rec.SequenceIndex = sequence_index
+        rec.LookupListIndex = None
+        self.pending.append((rec, target))
+        return rec
+
+    def finish(self):
+        """Adds lookups that are only called from others and fixes all indices."""
+        work = list(self.source_position)
+        while work:
+            index = work.pop()
+            for nested in nested_indices(self.source[index]):
+                if nested not in self.source_position:
+                    self.add_source(nested)
+                    work.append(nested)
+        own_position = {key: pos for pos, (_, kind, key) in enumerate(self.entries) if kind == "own"}
+        for lookup, kind, _ in self.entries:
+            if kind != "source":
+                continue
+            for sub in lookup.SubTable:
+                if sub.LookupType == 7:
+                    sub = sub.ExtSubTable
+                for record in iter_lookup_records(sub):
+                    record.LookupListIndex = self.source_position[record.LookupListIndex]
+        for record, target in self.pending:
+            if isinstance(target, int):
+                record.LookupListIndex = self.source_position[target]
+            else:
+                record.LookupListIndex = own_position[id(target)]
+        lookup_list = ot.LookupList()
+        lookup_list.Lookup = [lookup for lookup, _, _ in self.entries]
+        lookup_list.LookupCount = len(lookup_list.Lookup)
+        return lookup_list
+
+
+def chain_rule(glyph_map, backtrack, inputs, lookahead, records):
+    """One format-3 chaining rule; backtrack is listed nearest glyph first."""
+    sub = ot.ChainContextSubst()
+    sub.Format = 3
+    sub.BacktrackGlyphCount = len(backtrack)
+    sub.BacktrackCoverage = [otl.buildCoverage(sorted(g), glyph_map) for g in backtrack]
+    sub.InputGlyphCount = len(inputs)
+    sub.InputCoverage = [otl.buildCoverage(sorted(g), glyph_map) for g in inputs]
+    sub.LookAheadGlyphCount = len(lookahead)
+    sub.LookAheadCoverage = [otl.buildCoverage(sorted(g), glyph_map) for g in lookahead]
+    sub.SubstCount = len(records)
+    sub.SubstLookupRecord = records
+    return sub
+
+
+def feature_list(tags_to_lookups):
+    features = ot.FeatureList()
+    features.FeatureRecord = []
+    for tag in sorted(tags_to_lookups):
+        rec = ot.FeatureRecord()
+        rec.FeatureTag = tag
+        rec.Feature = ot.Feature()
+        rec.Feature.FeatureParams = None
+        rec.Feature.LookupListIndex = list(tags_to_lookups[tag])
+        rec.Feature.LookupCount = len(rec.Feature.LookupListIndex)
+        features.FeatureRecord.append(rec)
+    features.FeatureCount = len(features.FeatureRecord)
+    return features
+
+
+def script_list(feature_count):
+    """DFLT and latn, both with every feature: the shaper sees Latin/common text."""
+    scripts = ot.ScriptList()
+    scripts.ScriptRecord = []
+    for tag in ("DFLT", "latn"):
+        rec = ot.ScriptRecord()
+        rec.ScriptTag = tag
+        rec.Script = ot.Script()
+        lang = ot.LangSys()
+        lang.LookupOrder = None
+        lang.ReqFeatureIndex = 0xFFFF
+        lang.FeatureIndex = list(range(feature_count))
+        lang.FeatureCount = feature_count
+        rec.Script.DefaultLangSys = lang
+        rec.Script.LangSysRecord = []
+        rec.Script.LangSysCount = 0
+        scripts.ScriptRecord.append(rec)
+    scripts.ScriptCount = len(scripts.ScriptRecord)
+    return scripts
+
+
+class GlyphFontBuilder:
+    def __init__(self, source_path, entries, hb_shape, latin_path=None):
+        self.source_path = source_path
+        self.latin_path = latin_path
+        self.latin = None
+        self.entries = dict(entries)
+        for byte, cps in EXTRA_BYTES.items():
+            self.entries.setdefault(byte, (cps, "space"))
+        self.hb_shape = hb_shape
+        try:
+            self.font = TTFont(source_path, recalcTimestamp=False)
+        except Exception as exc:  # fontTools raises several types for bad files
+            raise BuildError(f"cannot read source font {source_path}: {exc}")
+        for tag in ("glyf", "cmap", "GSUB", "GPOS", "GDEF", "hmtx", "name", "OS/2"):
+            if tag not in self.font:
+                raise BuildError(f"source font has no {tag} table")
+        self.source_cmap = self.font.getBestCmap()
+        self.source_order = list(self.font.getGlyphOrder())
+        self.glyf = self.font["glyf"]
+        self.hmtx = self.font["hmtx"]
+        self.gsub = self.font["GSUB"].table
+        self.features = bengali_features(self.gsub)
+        self.classes = dict(self.font["GDEF"].table.GlyphClassDef.classDefs)
+        self.new_glyphs = []
+
+    # -- glyphs -------------------------------------------------------------
+    def nominal(self, cp):
+        glyph = self.source_cmap.get(cp)
+        if glyph is None:
+            glyph = self.import_latin(cp)
+        return glyph
+
+    def import_latin(self, cp):
+        """Copies a punctuation glyph the Bengali font lacks from the Latin font."""
+        if self.latin_path is None:
+            raise BuildError(f"source font has no glyph for U+{cp:04X} (no --latin-source given)")
+        if self.latin is None:
+            try:
+                self.latin = TTFont(self.latin_path)
+            except Exception as exc:
+                raise BuildError(f"cannot read Latin font {self.latin_path}: {exc}")
+            if self.latin["head"].unitsPerEm != self.font["head"].unitsPerEm:
+                raise BuildError("the Latin font has a different em size")
+        name = self.latin.getBestCmap().get(cp)
+        if name is None:
+            raise BuildError(f"neither source font has a glyph for U+{cp:04X}")
+        source = self.latin["glyf"][name]
+        if source.isComposite():
+            raise BuildError(f"Latin glyph {name} is a composite")
+        glyph = copy.deepcopy(source)
+        glyph.expand(self.latin["glyf"])
+        glyph.program = ttProgram.Program()  # its hints belong to the other font
+        glyph.program.fromBytecode(b"")
+        own_name = f"{name}.latn"
+        self.glyf.glyphs[own_name] = glyph
+        self.new_glyphs.append(own_name)
+        self.hmtx.metrics[own_name] = self.latin["hmtx"][name]
+        self.source_cmap[cp] = own_name
+        return own_name
+
+    def add_composite(self, name, parts, advance):
+        """A composite glyph of (glyph, x, y) parts."""
+        glyph = Glyph()
+        glyph.numberOfContours = -1
+        glyph.components = []
+        for base, x, y in parts:
+            comp = GlyphComponent()
+            comp.glyphName = base
+            comp.x, comp.y = int(round(x)), int(round(y))
+            comp.flags = 0x4  # ROUND_XY_TO_GRID
+            glyph.components.append(comp)
+        self.glyf.glyphs[name] = glyph
+        self.new_glyphs.append(name)
+        glyph.recalcBounds(self.glyf)
+        self.hmtx.metrics[name] = (int(round(advance)), getattr(glyph, "xMin", 0))
+        self.classes[name] = 1
+
+    def sequence_glyph(self, byte, cps, run):
+        """The stand-alone glyph of a several-character byte, drawn as Noto shapes it."""
+        parts, pen, after_circle = [], 0, False
+        for item in run:
+            name = item["g"]
+            if name == self.nominal(DOTTED_CIRCLE):
+                after_circle = True  # phalas shape onto a dotted circle; leave it out
+                continue
+            if after_circle and name == self.nominal(VIRAMA):
+                after_circle = False
+                continue
+            after_circle = False
+            parts.append((name, pen + item["dx"], item["dy"]))
+            pen += item["ax"]
+        if not parts:
+            raise BuildError(f"byte 0x{byte:02X}: Noto draws nothing for its reading")
+        name = f"glyphcode.{byte:02X}"
+        self.add_composite(name, parts, pen)
+        return name
+
+    # -- build --------------------------------------------------------------
+    def build(self):
+        reph = self.reph_glyph()
+        cmap, decode = {}, {}
+        several = sorted(b for b, (cps, role) in self.entries.items()
+                         if len(cps) > 1 and role != "reph")
+        runs = shape_runs(self.hb_shape, self.source_path,
+                          ["".join(map(chr, self.entries[b][0])) for b in several])
+        run_of = dict(zip(several, runs))
+        for byte in sorted(self.entries):
+            cps, role = self.entries[byte]
+            char = byte_to_char(byte)
+            if role == "reph":
+                cmap[char] = reph
+            elif len(cps) == 1:
+                cmap[char] = self.nominal(cps[0])
+            else:
+                glyph = self.sequence_glyph(byte, cps, run_of[byte])
+                cmap[char] = glyph
+                decode[glyph] = [self.nominal(cp) for cp in cps]
+        spacing = self.spacing_marks(sorted(set(cmap.values())))
+        order = self.source_order + self.new_glyphs
+        self.font.setGlyphOrder(order)
+        self.glyf.glyphOrder = order
+        self.build_cmap(cmap)
+        self.build_gsub(decode, reph, spacing)
+        self.build_gpos()
+        self.build_gdef()
+        self.build_names()
+        self.build_os2()
+        for tag in ("DSIG", "LTSH", "hdmx", "VDMX"):
+            if tag in self.font:
+                del self.font[tag]
+        return self.font
+
+    def reph_glyph(self):
+        rphf = ligatures_of(self.gsub, self.features.get("rphf", []))
+        reph = rphf.get((self.nominal(0x09B0), self.nominal(VIRAMA)))
+        if reph is None:
+            raise BuildError("source font has no reph ligature")
+        return reph
+
+    def spacing_marks(self, mapped):
+        """Spacing copies of the marks a code can map to, for a mark with no base."""
+        spacing = {}
+        for glyph in mapped:
+            if self.classes.get(glyph) != 3:
+                continue
+            outline = self.glyf[glyph]
+            outline.recalcBounds(self.glyf)
+            if not hasattr(outline, "xMin"):
+                continue
+            bearing = 60
+            name = f"{glyph}.spacing"
+            self.add_composite(name, [(glyph, bearing - outline.xMin, 0)],
+                               outline.xMax - outline.xMin + 2 * bearing)
+            spacing[glyph] = name
+        return spacing
+
+    def build_cmap(self, cmap):
+        table = newTable("cmap")
+        table.tableVersion = 0
+        table.tables = []
+        from fontTools.ttLib.tables._c_m_a_p import cmap_format_4
+        for platform, encoding in ((0, 3), (3, 1)):
+            sub = cmap_format_4(4)
+            sub.platformID, sub.platEncID, sub.language = platform, encoding, 0
+            sub.cmap = dict(cmap)
+            table.tables.append(sub)
+        self.font["cmap"] = table
+
+    def letters(self):
+        """Glyphs after which an e-kar is not word-initial and a mark has a base."""
+        non_letters = {self.nominal(cp) for cp in range(0x09E6, 0x09F0)}
+        non_letters |= {self.nominal(cp) for cp in range(0x09F2, 0x09FC) if cp in self.source_cmap}
+        non_letters.add(self.nominal(DOTTED_CIRCLE))
+        return {g for g, c in self.classes.items() if c in (1, 2, 3)} - non_letters - set(self.new_glyphs)
+
+    def build_gsub(self, decode, reph, spacing):
+        glyph_map = self.font.getReverseGlyphMap(rebuild=True)
+        feats = self.features
+        lookups = LookupList(self.gsub)
+        virama = self.nominal(VIRAMA)
+        main = []
+
+        def own(subtables, flags=0):
+            lookup = otl.buildLookup(subtables, flags)
+            return lookups.add_own(lookup)
+
+        # 1. Several-character codes become the glyphs of their characters.
+        main.append(own([otl.buildMultipleSubstSubtable(decode)]))
+        # 2. A half form followed by a phala (or a hasanta) carries two viramas;
+        #    the letter aa is written as the letter a followed by the aa-kar.
+        main.append(own([otl.buildLigatureSubstSubtable({
+            (virama, virama): virama,
+            (self.nominal(0x0985), self.nominal(0x09BE)): self.nominal(0x0986),
+        })]))
+        # 3. Noto's conjuncts that replace the virama sequence outright, then its
+        #    below-base (ba, ra) and post-base (ya) forms. The post-base form goes
+        #    before the half forms here: applied to the whole text at once, the
+        #    half-form rule would otherwise take the consonant before a ya-phala.
+        for tag in ("nukt", "akhn", "blwf", "pstf"):
+            for index in feats.get(tag, []):
+                lookups.add_source(index)
+                main.append(index)
+        # 4. A reph typed after a post-base sign moves back onto its consonant, and
+        #    one typed before a below-base vowel sign moves after it: Noto's glyph
+        #    order is consonant, below signs, reph, post-base signs.
+        post_base = [self.nominal(cp) for cp in (0x09BE, 0x09C0, 0x09D7, 0x0982, 0x0983)]
+        post_base += [g for g in ligatures_of(self.gsub, feats.get("pstf", [])).values()]
+        below = [self.nominal(cp) for cp in (0x09C1, 0x09C2, 0x09C3)]
+        to_reph = own([otl.buildSingleSubstSubtable({g: reph for g in post_base + below})])
+        for _ in range(2):  # two passes move a reph past two signs
+            rules = []
+            for sign in post_base:
+                back = own([otl.buildSingleSubstSubtable({reph: sign})])
+                rules.append(chain_rule(glyph_map, [], [[sign], [reph]], [],
+                                        [lookups.record(0, to_reph), lookups.record(1, back)]))
+            for sign in below:
+                back = own([otl.buildSingleSubstSubtable({reph: sign})])
+                rules.append(chain_rule(glyph_map, [], [[reph], [sign]], [],
+                                        [lookups.record(0, back), lookups.record(1, to_reph)]))
+            main.append(own(rules))
+        # 5. Half forms, only where a consonant follows: a word-final hasanta stays.
+        consonants = {self.nominal(cp) for cp in list(range(0x0995, 0x09BA)) + [0x09DC, 0x09DD, 0x09DF]
+                      if cp in self.source_cmap}
+        consonants |= set(ligatures_of(self.gsub, feats.get("akhn", [])).values())
+        for index in feats.get("half", []):
+            firsts = {key[0] for key in ligatures_of(self.gsub, [index]) if key[1:] == (virama,)}
+            if firsts:
+                lookups.add_source(index)
+                main.append(own([chain_rule(glyph_map, [], [firsts, [virama]], [consonants],
+                                            [lookups.record(0, index)])]))
+        # 6. Ra-phala and ba-phala ligatures, remaining conjuncts.
+        for tag in ("vatu", "cjct"):
+            for index in feats.get(tag, []):
+                if index not in lookups.source_position:
+                    lookups.add_source(index)
+                    main.append(index)
+        # 7. Word-initial e-kar and ai-kar: not after a letter or a sign.
+        letters = self.letters()
+        for index in feats.get("init", []):
+            pre = set(singles_of(self.gsub, [index]))
+            if pre:
+                lookups.add_source(index)
+                main.append(own([
+                    chain_rule(glyph_map, [letters], [pre], [], []),
+                    chain_rule(glyph_map, [], [pre], [], [lookups.record(0, index)]),
+                ]))
+        # 8. Noto's presentation forms, in its own order.
+        for tag in ("pres", "abvs", "blws", "psts", "haln"):
+            for index in feats.get(tag, []):
+                if index not in lookups.source_position:
+                    lookups.add_source(index)
+                    main.append(index)
+        # 9. A mark with no base before it takes its spacing form.
+        if spacing:
+            to_spacing = own([otl.buildSingleSubstSubtable(spacing)])
+            main.append(own([
+                chain_rule(glyph_map, [letters], [set(spacing)], [], []),
+                chain_rule(glyph_map, [], [set(spacing)], [], [lookups.record(0, to_spacing)]),
+            ]))
+
+        lookup_list = lookups.finish()
+        positions = []
+        for item in main:
+            if isinstance(item, int):
+                positions.append(lookups.source_position[item])
+            else:
+                positions.append(next(pos for pos, (lk, _, _) in enumerate(lookups.entries) if lk is item))
+        table = ot.GSUB()
+        table.Version = 0x00010000
+        table.LookupList = lookup_list
+        table.FeatureList = feature_list({"ccmp": positions, "rlig": positions})
+        table.ScriptList = script_list(table.FeatureList.FeatureCount)
+        self.font["GSUB"].table = table
+
+    def build_gpos(self):
+        gpos = self.font["GPOS"].table
+        feats = bengali_features(gpos)
+        tags = {}
+        for tag, indices in feats.items():
+            target = "mark" if tag in ("abvm", "blwm", "mark") else tag
+            tags.setdefault(target, [])
+            tags[target] += [i for i in indices if i not in tags[target]]
+        for indices in tags.values():
+            indices.sort()
+        gpos.FeatureList = feature_list(tags)
+        gpos.ScriptList = script_list(gpos.FeatureList.FeatureCount)
+
+    def build_gdef(self):
+        gdef = self.font["GDEF"].table
+        gdef.GlyphClassDef.classDefs = self.classes
+
+    def build_names(self):
+        old = self.font["name"]
+        source_copyright = old.getDebugName(0) or "Copyright Google Inc."
+        source_version = (old.getDebugName(5) or "").split(";")[0].replace("Version ", "").strip()
+        licence = old.getDebugName(13) or (
+            "This Font Software is licensed under the SIL Open Font License, Version 1.1.")
+        names = {
+            0: f"{source_copyright} Glyph-code mapping and shaping rules added by the "
+               "Pebble dictionary build.",
+            1: FAMILY,
+            2: "Regular",
+            3: f"{VERSION};{POSTSCRIPT_NAME};Noto Sans Bengali {source_version}",
+            4: f"{FAMILY} Regular",
+            5: f"Version {VERSION}; derived from Noto Sans Bengali {source_version}",
+            6: POSTSCRIPT_NAME,
+            8: old.getDebugName(8) or "",
+            9: old.getDebugName(9) or "",
+            10: "Glyph-code font of the Pebble dictionary: draws 8-bit glyph-code text, "
+                "one character per byte, as Bengali. Derived from Noto Sans Bengali "
+                f"{source_version}; a Modified Version under the SIL Open Font License 1.1.",
+            13: licence,
+            14: old.getDebugName(14) or "https://openfontlicense.org",
+        }
+        table = newTable("name")
+        table.names = []
+        for name_id, text in names.items():
+            if text:
+                table.setName(text, name_id, 3, 1, 0x409)
+        self.font["name"] = table
+
+    def build_os2(self):
+        os2 = self.font["OS/2"]
+        os2.achVendID = "NONE"
+        os2.fsType = 0
+        os2.recalcUnicodeRanges(self.font)
+        if hasattr(os2, "ulCodePageRange1"):
+            os2.ulCodePageRange1 = 1  # Latin 1: the code page the text is read in
+            os2.ulCodePageRange2 = 0
+        head = self.font["head"]
+        head.fontRevision = float(VERSION)
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Build the Pebble Glyph Bengali font.")
+    parser.add_argument("--source", required=True, help="NotoSansBengali-Regular.ttf")
+    parser.add_argument("--map", required=True, help="glyph-code table (bijoy-map.tsv)")
+    parser.add_argument("--latin-source",
+                        help="NotoSans-Regular.ttf, for punctuation the Bengali font lacks")
+    parser.add_argument("--hb-shape", default="hb-shape", help="hb-shape program")
+    parser.add_argument("--output", required=True, help="font file to write")
+    args = parser.parse_args(argv)
+    try:
+        entries = read_map(args.map)
+        font = GlyphFontBuilder(args.source, entries, args.hb_shape, args.latin_source).build()
+        tmp = args.output + ".tmp"
+        font.save(tmp)
+        os.replace(tmp, args.output)
+    except BuildError as exc:
+        print(f"build_glyph_font: {exc}", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,52 @@
+#include "platform/Application.h"
+
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace platform {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    // No window exists between the splash and the main window; the program
+    // ends through its exit window, not when its last window closes.
+    setQuitOnLastWindowClosed(false);
+    reporter_ = [](const std::string& message) {
+        std::fprintf(stderr, "Run-time error: %s\n", message.c_str());
+        QMessageBox::critical(nullptr, applicationDisplayName(),
+                              QStringLiteral("Run-time error:\n%1").arg(QString::fromStdString(message)));
+    };
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        Report(error.what());
+    } catch (...) {
+        Report("unknown error");
+    }
+    return false;
+}
+
+void Application::Report(const std::string& message) {
+    if (reporting_) {  // an error while reporting: standard error only
+        std::fprintf(stderr, "Run-time error: %s\n", message.c_str());
+        return;
+    }
+    reporting_ = true;
+    try {
+        reporter_(message);
+    } catch (...) {
+        std::fprintf(stderr, "Run-time error: %s\n", message.c_str());
+    }
+    reporting_ = false;
+}
+
+void PreferX11Platform() {
+    if (std::getenv("QT_QPA_PLATFORM")) return;
+    if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 0);
+}
+
+}  // namespace platform

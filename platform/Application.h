@@ -1,0 +1,36 @@
+// The application object, and the boundary for untrapped errors: an
+// exception that leaves a handler is caught where Qt delivers the event,
+// reported, and the program goes on. Nothing throws through the event loop.
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+using ErrorReporter = std::function<void(const std::string& message)>;
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Replaces how untrapped errors are reported (the default writes to
+    // standard error and shows a message box).
+    void setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+
+private:
+    void Report(const std::string& message);
+
+    ErrorReporter reporter_;
+    bool reporting_ = false;
+};
+
+// Prefers X11 (XWayland) where both it and Wayland are there and the user
+// chose nothing: on Wayland a window's shape does not clip what it draws.
+void PreferX11Platform();
+
+}  // namespace platform

@@ -1,0 +1,186 @@
+#include "platform/Form.h"
+
+#include "layouts/Assets.h"
+#include "platform/ControlSetup.h"
+#include "platform/Fonts.h"
+#include "platform/Screen.h"
+#include "platform/TaskbarHint.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace platform {
+namespace {
+
+QPixmap LoadPicture(layouts::Picture picture) {
+    const auto asset = layouts::pictureAsset(picture);
+    if (asset.resource.empty()) return {};
+    return QPixmap(ToQString(asset.resource));
+}
+
+}  // namespace
+
+Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layout) {
+    setObjectName(ToQString(layout.name));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(ToQString(layout.caption));
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    setMouseTracking(true);  // Form_MouseMove runs without a button held
+    const QRect box = TwipsBoxToPixels(0, 0, layout.clientWidth, layout.clientHeight, ScreenTwipsPerPixel());
+    setFixedSize(box.size());
+    background_ = LoadPicture(layout.background);
+    if (!background_.isNull()) {
+        const QImage image = background_.toImage();
+        edgeColour_ = image.pixelColor(image.width() / 2, image.height() - 1);
+    }
+    if (const QPixmap icon = LoadPicture(layout.icon); !icon.isNull()) setWindowIcon(QIcon(icon));
+    setFont(MakeFont(layout.font));
+
+    for (const auto& entry : layout.controls) CreateControl(entry);
+
+    // Text and list boxes lie above labels, pictures and shapes.
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (auto& [name, object] : controls_) {
+        if (auto* box = qobject_cast<TextBox*>(object)) box->raise(), focusable.emplace_back(0, box);
+        if (auto* list = qobject_cast<ListBox*>(object)) list->raise(), focusable.emplace_back(0, list);
+    }
+    // Tab order from the layout's tab positions.
+    for (auto& [tab, widget] : focusable) {
+        const auto it = std::find_if(layout.controls.begin(), layout.controls.end(), [&](const auto& c) {
+            return ToQString(c.name) == widget->objectName();
+        });
+        tab = it->tabIndex;
+    }
+    std::sort(focusable.begin(), focusable.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty()) focusable.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+Form::~Form() = default;
+
+void Form::CreateControl(const layouts::ControlLayout& entry) {
+    const QFont font = entry.font ? MakeFont(*entry.font) : this->font();
+    QObject* object = nullptr;
+    switch (entry.kind) {
+        case layouts::ControlKind::Label: object = new Label(entry, font, this); break;
+        case layouts::ControlKind::TextBox: object = new TextBox(entry, font, this); break;
+        case layouts::ControlKind::ListBox: object = new ListBox(entry, font, this); break;
+        case layouts::ControlKind::Image: object = new Image(entry, font, this); break;
+        case layouts::ControlKind::Timer: object = new Timer(entry, this); break;
+        case layouts::ControlKind::Shape: {
+            auto* shape = new ShapeControl(entry, font, this);
+            if (entry.index >= 0) {
+                arrays_[std::string(entry.name)].push_back(shape);
+                return;
+            }
+            object = shape;
+            break;
+        }
+    }
+    controls_[std::string(entry.name)] = object;
+}
+
+template <typename T>
+T& Form::control(std::string_view name) const {
+    const auto it = controls_.find(std::string(name));
+    T* typed = it == controls_.end() ? nullptr : qobject_cast<T*>(it->second);
+    if (!typed)
+        throw std::logic_error("window " + objectName().toStdString() + " has no control " + std::string(name) +
+                               " of that kind");
+    return *typed;
+}
+
+Label& Form::label(std::string_view name) const { return control<Label>(name); }
+TextBox& Form::textBox(std::string_view name) const { return control<TextBox>(name); }
+ListBox& Form::listBox(std::string_view name) const { return control<ListBox>(name); }
+Image& Form::image(std::string_view name) const { return control<Image>(name); }
+Timer& Form::timer(std::string_view name) const { return control<Timer>(name); }
+
+const std::vector<ShapeControl*>& Form::controlArray(std::string_view name) const {
+    static const std::vector<ShapeControl*> none;
+    const auto it = arrays_.find(std::string(name));
+    return it == arrays_.end() ? none : it->second;
+}
+
+void Form::Load() {
+    PrepareLoad();
+    Form_Load();
+}
+
+void Form::Show() {
+    if (unloaded_) return;
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+        if (!layout_.showInTaskbar) SetSkipTaskbar(*this);
+    }
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    hide();
+    emit Unloaded();
+    deleteLater();
+}
+
+int Form::WindowState() const { return isMinimized() ? kWindowStateMinimized : kWindowStateNormal; }
+
+void Form::setWindowState(int state) {
+    if (state == kWindowStateMinimized) showMinimized();
+    else if (isMinimized()) showNormal();
+}
+
+void Form::setMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    if (pointer == kMousePointerHourglass) setCursor(Qt::WaitCursor);
+    else unsetCursor();
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    if (background_.isNull()) return;
+    QPainter painter(this);
+    // The outline leaves a sliver of the window beyond its picture; it takes
+    // the colour of the picture's edge rather than a foreign grey.
+    if (background_.width() < width() || background_.height() < height())
+        painter.fillRect(rect(), edgeColour_);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    Form_MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    Form_MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // The program itself never closes a window (it unloads it), so a close
+    // request comes from the desktop.
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    DesktopCloseRequested();
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "platform/ListBox.h"
+
+#include "platform/ControlSetup.h"
+#include "platform/GlyphText.h"
+#include "platform/ListSearch.h"
+
+#include <QMouseEvent>
+
+namespace platform {
+
+ListBox::ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent)
+    : QListWidget(parent) {
+    SetUpControl(*this, layout, font);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
+        if (!settingFromProgram_) emit Click();
+    });
+}
+
+void ListBox::AddItem(std::string_view glyphCodes) {
+    rows_.emplace_back(glyphCodes);
+    addItem(glyphText(glyphCodes));
+}
+
+std::int16_t ListBox::ListIndex() const {
+    const int row = currentRow();
+    return row < 0 ? std::int16_t{-1} : static_cast<std::int16_t>(row);
+}
+
+void ListBox::setListIndex(std::int16_t index) {
+    settingFromProgram_ = true;
+    if (index >= 0 && index < count()) {
+        setCurrentRow(index);
+        scrollToItem(item(index));
+    } else {
+        setCurrentRow(-1);
+        clearSelection();
+    }
+    settingFromProgram_ = false;
+    emit Click();
+}
+
+int ListBox::FindString(QStringView text) const { return platform::FindString(rows_, text); }
+
+void ListBox::mouseMoveEvent(QMouseEvent* event) {
+    QListWidget::mouseMoveEvent(event);
+    event->accept();
+}
+
+}  // namespace platform

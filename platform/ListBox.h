@@ -1,0 +1,45 @@
+// A list box of glyph-code rows. Setting ListIndex from the program raises
+// Click at once, inside the setter, exactly as a user's selection does.
+#pragma once
+
+#include "layouts/Layout.h"
+
+#include <QListWidget>
+#include <QStringView>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent);
+
+    // Appends a row of glyph-code text (rows are never sorted).
+    void AddItem(std::string_view glyphCodes);
+    std::span<const std::string> Rows() const { return rows_; }
+
+    // -1: no row selected.
+    std::int16_t ListIndex() const;
+    void setListIndex(std::int16_t index);
+
+    // The list's prefix search from the top: a row, or -1.
+    int FindString(QStringView text) const;
+
+signals:
+    void Click();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    std::vector<std::string> rows_;
+    bool settingFromProgram_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+// What every window of the program shares: it cuts itself to the outline of
+// its border shapes before anything else of its load, the user moves it by
+// pressing on its background, and the desktop's close request does what the
+// window's own close control does.
+#pragma once
+
+#include "platform/Form.h"
+#include "platform/QtRegions.h"
+#include "shell/BuildBorderRegion.h"
+
+#include <QRegion>
+
+namespace shell {
+
+class BorderlessWindow : public platform::Form {
+    Q_OBJECT
+public:
+    explicit BorderlessWindow(const layouts::WindowLayout& layout);
+
+    // The outline made from this window's `shpborder` set, in window pixels.
+    // The caller owns the region (see outlineRegions()).
+    platform::RegionHandle BuildBorderRegion(std::int16_t xOffset, std::int16_t yOffset);
+
+    // The region calls this window's outline is built with.
+    platform::QtRegionApi& outlineRegions() { return regions_; }
+
+signals:
+    // A move of the window with the pointer has started.
+    void DragStarted();
+
+protected:
+    // The outline comes first in every window's load.
+    void PrepareLoad() override;
+    // Any mouse button pressed on the background starts a move.
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) override;
+    // Close requests from the desktop unload the window, as its close picture
+    // does; windows without a close picture decide for themselves.
+    void DesktopCloseRequested() override;
+
+    // Starts moving the window with the pointer while a button is held.
+    void DragStart(Qt::MouseButtons held);
+
+private:
+    platform::QtRegionApi regions_;
+};
+
+}  // namespace shell

@@ -1,0 +1,233 @@
+// The glyph font as Qt draws it: every code of the word table and of the
+// on-screen keyboard is a real glyph of the font (no fallback, no .notdef),
+// codes that make one conjunct join under Qt's shaping, and marks sit on their
+// base without taking room.
+#include "fonts/GlyphFont.h"
+#include "platform/GlyphText.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QStringList>
+#include <QTextLayout>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kDataDir = FONT_TEST_DATA_DIR;
+
+// Registers the font from the program's resources, once; empty when it failed.
+QString GlyphFamily() {
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(fonts::kGlyphFontResource));
+        if (id == -1) return QString();
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QString() : families.front();
+    }();
+    return family;
+}
+
+QFont GlyphFont() {
+    QFont font(GlyphFamily());
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setPixelSize(40);
+    return font;
+}
+
+struct Shaped {
+    QList<QGlyphRun> runs;
+    qreal width = 0;
+};
+
+Shaped Shape(const QString& text) {
+    QTextLayout layout(text, GlyphFont());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    return {layout.glyphRuns(), line.naturalTextWidth()};
+}
+
+// What keeps the text from being drawn by real glyphs of the glyph font.
+QStringList Problems(const QString& text) {
+    QStringList problems;
+    const QRawFont raw = QRawFont::fromFont(GlyphFont());
+    for (const QChar ch : text) {
+        const QString code = QStringLiteral("U+%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+        if (!raw.supportsCharacter(ch)) {
+            problems << code + " has no cmap entry";
+            continue;
+        }
+        if (ch == u' ' || ch == QChar(0x00A0)) continue;
+        const QList<quint32> glyphs = raw.glyphIndexesForString(QString(ch));
+        if (glyphs.size() != 1 || glyphs.front() == 0 || raw.pathForGlyph(glyphs.front()).isEmpty())
+            problems << code + " has no outline";
+    }
+    const Shaped shaped = Shape(text);
+    if (shaped.runs.isEmpty() && !text.isEmpty()) problems << QStringLiteral("no glyph runs");
+    for (const QGlyphRun& run : shaped.runs) {
+        if (run.rawFont().familyName() != GlyphFamily())
+            problems << "a run drawn with " + run.rawFont().familyName();
+        for (const quint32 glyph : run.glyphIndexes())
+            if (glyph == 0) problems << QStringLiteral("glyph 0 (.notdef) in a run");
+    }
+    return problems;
+}
+
+std::vector<std::vector<std::string>> ReadTsv(const std::string& name) {
+    std::vector<std::vector<std::string>> rows;
+    std::ifstream in(kDataDir + "/" + name);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> fields;
+        std::stringstream split(line);
+        std::string field;
+        while (std::getline(split, field, '\t')) fields.push_back(field);
+        if (!line.empty() && line.back() == '\t') fields.emplace_back();
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+std::string Label(const std::vector<std::string>& row, std::size_t a, std::size_t b) {
+    return (a < row.size() ? row[a] : "?") + " " + (b < row.size() ? row[b] : "?");
+}
+
+TEST(GlyphFont, RegistersFromTheResourcesUnderItsOwnFamily) {
+    ASSERT_TRUE(fonts::glyphFontPresent());
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(fonts::kGlyphFontResource));
+    ASSERT_NE(id, -1);
+    EXPECT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{fonts::kGlyphFontFamily});
+    EXPECT_EQ(GlyphFamily(), QString::fromLatin1(fonts::kGlyphFontFamily));
+}
+
+// 66 entries, each with headword, meaning and origin: every byte of every
+// string is drawn by a glyph of the font.
+TEST(GlyphFont, DrawsEveryWordTableString) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    const auto rows = ReadTsv("word-table-unicode.tsv");
+    ASSERT_FALSE(rows.empty()) << "word-table-unicode.tsv is missing";
+    const std::vector<std::string> header = rows.front();
+    std::size_t bijoy = header.size();
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i] == "bijoy") bijoy = i;
+    ASSERT_LT(bijoy, header.size()) << "no bijoy column";
+    int strings = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        if (row.empty() || (row.size() == 1 && row[0].empty())) continue;
+        const std::string label = Label(row, 0, 1);
+        ASSERT_LT(bijoy, row.size()) << label;
+        // The file holds each byte as its Windows-1252 character; the code the
+        // soft hyphen stands for is drawn as U+F0AD.
+        QString chars = QString::fromUtf8(row[bijoy]);
+        chars.replace(QChar(0x00AD), QChar(0xF0AD));
+        const auto bytes = platform::glyphBytes(chars);
+        ASSERT_TRUE(bytes.has_value()) << label << ": not glyph-code text";
+        const QStringList problems = Problems(platform::glyphText(*bytes));
+        EXPECT_TRUE(problems.isEmpty()) << label << ": " << problems.join("; ").toStdString();
+        ++strings;
+    }
+    EXPECT_EQ(strings, 198);
+}
+
+// The 50 letter keys of the on-screen keyboard, by the bytes they insert.
+TEST(GlyphFont, DrawsEveryKeyboardCode) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    const auto rows = ReadTsv("keyboard-codes.tsv");
+    ASSERT_FALSE(rows.empty()) << "keyboard-codes.tsv is missing";
+    int keys = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        if (row.size() < 2) continue;
+        std::string bytes;
+        std::stringstream hex(row[1]);
+        std::string token;
+        while (hex >> token) bytes.push_back(static_cast<char>(std::stoi(token, nullptr, 16)));
+        ASSERT_FALSE(bytes.empty()) << row[0];
+        const QStringList problems = Problems(platform::glyphText(bytes));
+        EXPECT_TRUE(problems.isEmpty()) << row[0] << ": " << problems.join("; ").toStdString();
+        ++keys;
+    }
+    EXPECT_EQ(keys, 50);
+}
+
+// The font must not borrow: a code it lacks (0x80, the euro sign in
+// Windows-1252) shows as missing under Qt too.
+TEST(GlyphFont, CodeOutsideTheEncodingShowsAsMissing) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    const QStringList problems = Problems(platform::glyphText("K\x80"));
+    EXPECT_TRUE(problems.contains(QStringLiteral("glyph 0 (.notdef) in a run")))
+        << problems.join("; ").toStdString();
+}
+
+struct Joining {
+    const char* name;
+    const char* bytes;
+    int glyphs;
+};
+
+class GlyphFontJoins : public testing::TestWithParam<Joining> {};
+
+// Glyph counts after Qt's shaping: the substitutions must run for the script
+// Qt gives glyph-code text.
+TEST_P(GlyphFontJoins, AsOneDrawing) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    const Shaped shaped = Shape(platform::glyphText(GetParam().bytes));
+    int glyphs = 0;
+    for (const QGlyphRun& run : shaped.runs) glyphs += static_cast<int>(run.glyphIndexes().size());
+    EXPECT_EQ(glyphs, GetParam().glyphs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, GlyphFontJoins,
+    testing::Values(Joining{"SaHalfWithKaPhala", "\xAF\x8B", 1},     // s-k conjunct
+                    Joining{"KaWithLaPhala", "K\xAC", 1},            // k-l conjunct
+                    Joining{"KaWithLaPhalaAD", "K\xAD", 1},          // the same, code 0xAD
+                    Joining{"ConjunctCode", "\xB6", 1},              // k-ss, one code
+                    Joining{"HalfFormWithLetter", "\x94Q", 1},       // c-ch conjunct
+                    Joining{"LetterAWithAaKar", "Av", 1},            // letter aa
+                    Joining{"RaWithUKar", "i\xE6", 1},               // ru
+                    Joining{"EKarBeforeKa", "\x87K", 2},             // ke: sign, letter
+                    Joining{"FinalHasantaStays", "K&", 2}),          // k + hasanta
+    [](const auto& info) { return std::string(info.param.name); });
+
+class GlyphFontMarks : public testing::TestWithParam<const char*> {};
+
+// A mark takes no room and its ink lies over the consonant it follows.
+TEST_P(GlyphFontMarks, SitOnTheirBase) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    const Shaped base = Shape(platform::glyphText("K"));
+    const Shaped marked = Shape(platform::glyphText(std::string("K") + GetParam()));
+    EXPECT_NEAR(marked.width, base.width, 0.01);
+    ASSERT_EQ(marked.runs.size(), 1);
+    const QGlyphRun& run = marked.runs.front();
+    ASSERT_EQ(run.glyphIndexes().size(), 2);
+    const QRectF ink =
+        run.rawFont().pathForGlyph(run.glyphIndexes()[1]).boundingRect().translated(run.positions()[1]);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.center().x(), run.positions()[0].x());
+    EXPECT_LT(ink.center().x(), run.positions()[0].x() + base.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, GlyphFontMarks,
+                         testing::Values("y", "z", "u", "&", "\x84", "~"),
+                         [](const auto& info) { return "Byte" + std::to_string(info.index); });
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    testing::InitGoogleTest(&argc, argv);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,350 @@
+// The dictionary as a user meets it: the splash, the main window's list,
+// search and displays, the magnifier and the exit confirmation.
+#include "WindowTestSupport.h"
+
+#include "core/WordTable.h"
+#include "platform/GlyphText.h"
+#include "windows/Form1.h"
+#include "windows/Form10.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form7.h"
+#include "windows/Form9.h"
+
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using platform::glyphText;
+
+namespace {
+
+// The main window as the splash leaves it.
+windows::Form1& StartUp(Program& program) {
+    program.forms.form7().Show();
+    program.forms.form7().timer("Timer1").fire();
+    return program.forms.form1();
+}
+
+QString MeaningOf(int position) { return glyphText(core::Meaning(position)); }
+QString OriginOf(int position) { return glyphText(core::Origin(position)); }
+
+void ExpectShows(windows::Form1& main, int position) {
+    EXPECT_EQ(main.List1.ListIndex(), position);
+    EXPECT_EQ(main.Text2.Text(), position < 0 ? QString() : MeaningOf(position));
+    EXPECT_EQ(main.Label10.Caption(), position < 0 ? QString() : OriginOf(position));
+}
+
+}  // namespace
+
+TEST(StartUp, SplashGivesWayToTheMainWindowOnce) {
+    Program program;
+    windows::Form7& splash = program.forms.form7();
+    splash.Show();
+    EXPECT_EQ(splash.timer("Timer1").Interval(), 4000);
+    EXPECT_TRUE(splash.timer("Timer1").isActive());
+    EXPECT_FALSE(program.forms.form1.isLoaded());
+
+    // When the main window first shows, the splash is already gone.
+    bool splashGoneWhenMainShown = false;
+    struct ShowWatch : QObject {
+        std::function<void()> onShow;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Show && o->objectName() == "Form1") onShow();
+            return false;
+        }
+    } watch;
+    watch.onShow = [&] { splashGoneWhenMainShown = !program.forms.form7.isLoaded(); };
+    qApp->installEventFilter(&watch);
+    splash.timer("Timer1").fire();
+    qApp->removeEventFilter(&watch);
+
+    EXPECT_TRUE(splashGoneWhenMainShown);
+    EXPECT_FALSE(program.forms.form7.isLoaded());
+    windows::Form1* main = program.forms.form1.ifLoaded();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    DestroyUnloaded();
+    EXPECT_EQ(program.forms.form1.ifLoaded(), main);  // created once
+    EXPECT_EQ(program.quits, 0);
+}
+
+TEST(MainWindow, OpensWithTheWordListAndNothingSelected) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    ASSERT_EQ(main.List1.count(), 66);
+    for (int row = 0; row < 66; ++row) EXPECT_EQ(main.List1.item(row)->text(), glyphText(core::Headword(row))) << row;
+    EXPECT_EQ(main.List1.item(45)->text(), QStringLiteral("Wvm "));
+    ExpectShows(main, -1);
+    EXPECT_TRUE(main.Text1.Text().isEmpty());
+    EXPECT_EQ(main.focusWidget(), main.Text1.editor());  // typing goes to the search box
+}
+
+struct SearchCase {
+    const char* label;
+    QString typed;
+    int row;
+};
+
+class TypingInTheSearchBox : public testing::TestWithParam<SearchCase> {};
+
+TEST_P(TypingInTheSearchBox, SelectsTheFirstMatchAndShowsItsEntry) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), GetParam().typed);
+    EXPECT_EQ(main.Text1.Text(), GetParam().typed);  // the search never changes the search text
+    ExpectShows(main, GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TypingInTheSearchBox,
+    testing::Values(SearchCase{"UpperA", "A", 0}, SearchCase{"LowerA", "a", 0}, SearchCase{"K", "K", 8},
+                    SearchCase{"LowerD", "d", 6}, SearchCase{"UpperG", "G", 25},
+                    SearchCase{"KjPrefersRow9", "Kj", 9}, SearchCase{"ZzPrefersRow47", "Zz", 47},
+                    SearchCase{"WvmWithoutBlank", "Wvm", 45}, SearchCase{"WvmWithBlank", "Wvm ", 45},
+                    SearchCase{"NothingBeginsWithE", "e", -1},
+                    SearchCase{"MatchBrokenByNextLetter", "Kjz", -1},
+                    SearchCase{"GlyphCodeOutsideLatin1", glyphText("\x87K"), 10},
+                    SearchCase{"WholeHeadwordWithEllipsisByte", glyphText(core::Headword(35)), 35}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(MainWindow, DeletingTheSearchTextClearsTheSelection) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), "Kj");
+    ExpectShows(main, 9);
+    QTest::keyClick(main.Text1.lineEdit(), Qt::Key_Backspace);
+    ExpectShows(main, 8);
+    QTest::keyClick(main.Text1.lineEdit(), Qt::Key_Backspace);
+    ExpectShows(main, -1);
+}
+
+TEST(MainWindow, PastingTextThatIsNotGlyphCodesMatchesNothing) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), "A");
+    main.Text1.lineEdit()->insert(QString::fromUtf8("\u0985\U0001F600"));
+    ExpectShows(main, -1);
+    main.Text1.setText(QString(100000, QChar(u'A')));  // a huge paste
+    ExpectShows(main, -1);
+}
+
+TEST(MainWindow, ClickingARowShowsItsEntryAndLeavesTheSearchBox) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), "G");
+    for (int row : {0, 1, 2, 44, 62, 65}) {
+        QListWidgetItem* item = main.List1.item(row);
+        main.List1.scrollToItem(item);
+        Click(*main.List1.viewport(), main.List1.visualItemRect(item).center());
+        ExpectShows(main, row);
+        EXPECT_EQ(main.Text1.Text(), "G");
+    }
+    EXPECT_EQ(MeaningOf(1), MeaningOf(2));
+}
+
+TEST(MainWindow, ArrowKeysShowEntriesExactlyAsClicks) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setFocus();
+    main.List1.setListIndex(0);
+    QTest::keyClick(&main.List1, Qt::Key_Down);
+    ExpectShows(main, 1);
+    QTest::keyClick(&main.List1, Qt::Key_End);
+    ExpectShows(main, 65);
+    QTest::keyClick(&main.List1, Qt::Key_Up);
+    ExpectShows(main, 64);
+}
+
+// The origin of row 39 holds "&" as a glyph code: it is drawn as itself,
+// never taken for a shortcut marker that would hide it.
+TEST(MainWindow, OriginLabelDrawsTheAmpersandAsAGlyph) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(39);
+    const QString origin = main.Label10.Caption();
+    ASSERT_TRUE(origin.startsWith(u"d&"));
+    const QFontMetricsF metrics(main.Label10.font());
+    const QStringList lines = platform::WrapAtBlanks(origin, metrics, main.Label10.width());
+    EXPECT_EQ(lines.join(u' '), origin);
+}
+
+TEST(MainWindow, LongOriginWrapsAtBlanksInsideTheLabel) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(38);
+    const QFontMetricsF metrics(main.Label10.font());
+    const QStringList lines = platform::WrapAtBlanks(main.Label10.Caption(), metrics, main.Label10.width());
+    EXPECT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(u' '), main.Label10.Caption());
+    for (const QString& line : lines) {
+        if (line.contains(u' ')) EXPECT_LE(metrics.horizontalAdvance(line), main.Label10.width()) << line.toStdString();
+    }
+}
+
+TEST(MenuLabels, LightUpUntilThePointerMovesOverTheBackground) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    platform::Label& posk = main.label("Label6");
+    platform::Label& wwa = main.label("Label7");
+    EXPECT_EQ(posk.BackStyle(), 0);
+    EXPECT_EQ(posk.ForeColor(), 0x008000u);
+
+    MoveOver(posk);
+    EXPECT_EQ(posk.BackStyle(), 1);
+    EXPECT_EQ(posk.BackColor(), 0x004000u);
+    MoveOver(wwa);  // a fast move across the gap: no move over the background
+    EXPECT_EQ(posk.BackStyle(), 1);
+    EXPECT_EQ(wwa.BackStyle(), 1);
+    MoveOver(main.Text1);  // another control resets nothing
+    EXPECT_EQ(posk.BackStyle(), 1);
+
+    MoveOver(main, {20, 500});
+    for (const char* name : {"Label6", "Label7", "Label8", "Label9"}) {
+        EXPECT_EQ(main.label(name).BackStyle(), 0) << name;
+        EXPECT_EQ(main.label(name).ForeColor(), 0x008000u) << name;
+    }
+}
+
+TEST(MenuLabels, CloseAndMinimiseNeverChangeColour) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    for (const char* name : {"Label2", "Label3"}) {
+        platform::Label& label = main.label(name);
+        const auto before = std::tuple(label.BackStyle(), label.BackColor(), label.ForeColor());
+        MoveOver(label);
+        MoveOver(main, {20, 500});
+        EXPECT_EQ(std::tuple(label.BackStyle(), label.BackColor(), label.ForeColor()), before) << name;
+    }
+}
+
+TEST(MenuLabels, MinimiseMinimisesOnlyTheMainWindow) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Click(main.label("Label6"));
+    Click(main.label("Label3"));
+    EXPECT_EQ(main.WindowState(), platform::kWindowStateMinimized);
+    EXPECT_EQ(program.forms.form2().WindowState(), platform::kWindowStateNormal);
+    EXPECT_TRUE(program.forms.form2().isVisible());
+}
+
+struct MenuCase {
+    const char* label;
+    std::function<QWidget*(windows::Forms&)> window;
+};
+
+class MenuLabelClick : public testing::TestWithParam<MenuCase> {};
+
+TEST_P(MenuLabelClick, OpensOneWindowHoweverOftenClicked) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Click(main.label(GetParam().label));
+    QWidget* first = GetParam().window(program.forms);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    Click(main.label(GetParam().label));
+    EXPECT_EQ(GetParam().window(program.forms), first);
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) shown += w->objectName() == first->objectName() && w->isVisible();
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(main.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, MenuLabelClick,
+    testing::Values(MenuCase{"Label6", [](windows::Forms& f) -> QWidget* { return f.form2.ifLoaded(); }},
+                    MenuCase{"Label7", [](windows::Forms& f) -> QWidget* { return f.form3.ifLoaded(); }},
+                    MenuCase{"Label8", [](windows::Forms& f) -> QWidget* { return f.form4.ifLoaded(); }},
+                    MenuCase{"Label9", [](windows::Forms& f) -> QWidget* { return f.form5.ifLoaded(); }},
+                    MenuCase{"Label2", [](windows::Forms& f) -> QWidget* { return f.form9.ifLoaded(); }}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(Magnifier, OpensWithTheCurrentEntryAndLeavesTheMainWindowAsItWas) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(0);
+    Click(main.image("Image2"));
+    windows::Form10& magnifier = program.forms.form10();
+    EXPECT_TRUE(magnifier.isVisible());
+    EXPECT_EQ(magnifier.Text1.Text(), MeaningOf(0));
+    EXPECT_EQ(magnifier.Text2.Text(), OriginOf(0));
+    ExpectShows(main, 0);
+    EXPECT_DOUBLE_EQ(magnifier.Text1.FontSize(), 14.25);
+    EXPECT_DOUBLE_EQ(magnifier.Text2.FontSize(), 14.25);
+}
+
+TEST(Magnifier, WithNothingSelectedBothBoxesAreEmpty) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Click(main.image("Image2"));
+    EXPECT_TRUE(program.forms.form10().Text1.Text().isEmpty());
+    EXPECT_TRUE(program.forms.form10().Text2.Text().isEmpty());
+}
+
+TEST(Magnifier, SizePicturesSetFixedSizesUntilReopened) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(3);
+    Click(main.image("Image2"));
+    windows::Form10* magnifier = &program.forms.form10();
+    Click(magnifier->image("Image3"));
+    EXPECT_DOUBLE_EQ(magnifier->Text1.FontSize(), 14);
+    EXPECT_DOUBLE_EQ(magnifier->Text2.FontSize(), 14);
+    Click(magnifier->image("Image2"));
+    Click(magnifier->image("Image2"));
+    EXPECT_DOUBLE_EQ(magnifier->Text1.FontSize(), 16);
+    EXPECT_DOUBLE_EQ(magnifier->Text2.FontSize(), 16);
+
+    // Later selections do not follow; the button copies them again, size kept.
+    main.List1.setListIndex(38);
+    EXPECT_EQ(magnifier->Text1.Text(), MeaningOf(3));
+    Click(main.image("Image2"));
+    EXPECT_EQ(&program.forms.form10(), magnifier);
+    EXPECT_EQ(magnifier->Text1.Text(), MeaningOf(38));
+    EXPECT_EQ(magnifier->Text2.Text(), OriginOf(38));
+    EXPECT_DOUBLE_EQ(magnifier->Text1.FontSize(), 16);
+
+    // Closed and opened again: the layout's size, and the text copied again.
+    Click(magnifier->image("Image1"));
+    DestroyUnloaded();
+    main.List1.setListIndex(5);
+    Click(main.image("Image2"));
+    EXPECT_DOUBLE_EQ(program.forms.form10().Text1.FontSize(), 14.25);
+    EXPECT_EQ(program.forms.form10().Text1.Text(), MeaningOf(5));
+}
+
+TEST(ExitWindow, NoReturnsToTheProgramAsItWas) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), "DG");
+    Click(main.label("Label2"));
+    windows::Form9* exit = &program.forms.form9();
+    Click(main.label("Label2"));  // a second click leaves one exit window
+    EXPECT_EQ(&program.forms.form9(), exit);
+    Click(exit->image("Image2"));
+    EXPECT_FALSE(program.forms.form9.isLoaded());
+    EXPECT_EQ(program.quits, 0);
+    EXPECT_EQ(main.Text1.Text(), "DG");
+    ExpectShows(main, 7);
+}
+
+TEST(ExitWindow, YesEndsTheProgramWithEveryWindowOpen) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    for (const char* menu : {"Label6", "Label7", "Label8", "Label9"}) Click(main.label(menu));
+    Click(main.image("Image2"));
+    Click(main.label("Label2"));
+    Click(program.forms.form9().image("Image1"));
+    EXPECT_EQ(program.quits, 1);
+    EXPECT_TRUE(program.forms.hasEnded());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<platform::Form*>(w)) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_FALSE(program.forms.form1.isLoaded());
+    EXPECT_FALSE(program.forms.form2.isLoaded());
+    EXPECT_FALSE(program.forms.form10.isLoaded());
+}

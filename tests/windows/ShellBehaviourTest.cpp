@@ -1,0 +1,290 @@
+// The behaviour every window shares: outline at load, moving by the
+// background, closing, and the desktop's close request.
+#include "WindowTestSupport.h"
+
+#include "platform/Application.h"
+#include "windows/Form1.h"
+#include "windows/Form10.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form7.h"
+#include "windows/Form9.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace testing_support;
+
+std::vector<std::string>& ReportedErrors();
+
+namespace {
+
+using WindowOf = std::function<shell::BorderlessWindow&(windows::Forms&)>;
+
+struct NamedWindow {
+    const char* name;
+    WindowOf open;
+};
+
+const NamedWindow kForm1{"Form1", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form1(); }};
+const NamedWindow kForm2{"Form2", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form2(); }};
+const NamedWindow kForm3{"Form3", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form3(); }};
+const NamedWindow kForm4{"Form4", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form4(); }};
+const NamedWindow kForm5{"Form5", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form5(); }};
+const NamedWindow kForm7{"Form7", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form7(); }};
+const NamedWindow kForm9{"Form9", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form9(); }};
+const NamedWindow kForm10{"Form10", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form10(); }};
+
+bool IsLoaded(windows::Forms& forms, const char* name) {
+    const std::string n = name;
+    if (n == "Form1") return forms.form1.isLoaded();
+    if (n == "Form2") return forms.form2.isLoaded();
+    if (n == "Form3") return forms.form3.isLoaded();
+    if (n == "Form4") return forms.form4.isLoaded();
+    if (n == "Form5") return forms.form5.isLoaded();
+    if (n == "Form7") return forms.form7.isLoaded();
+    if (n == "Form9") return forms.form9.isLoaded();
+    return forms.form10.isLoaded();
+}
+
+// A point of the window's background inside its outline, away from controls.
+QPoint BackgroundPoint(const QWidget& window) {
+    for (int y = 20; y < window.height(); y += 7)
+        for (int x = 20; x < window.width(); x += 7) {
+            const QPoint p(x, y);
+            if (!window.mask().contains(p)) continue;
+            QWidget* child = window.childAt(p);
+            if (!child || child->testAttribute(Qt::WA_TransparentForMouseEvents)) return p;
+        }
+    return {5, 5};
+}
+
+}  // namespace
+
+// Outlines at 15 twips per pixel, from each window's one border shape.
+struct OutlineCase {
+    NamedWindow window;
+    QRect bounds;
+};
+
+class WindowOutline : public testing::TestWithParam<OutlineCase> {};
+
+TEST_P(WindowOutline, IsAppliedAtLoad) {
+    Program program;
+    shell::BorderlessWindow& window = GetParam().window.open(program.forms);
+    EXPECT_EQ(window.mask().boundingRect(), GetParam().bounds);
+    // The corner is rounded: the box's own corner pixel is cut away.
+    EXPECT_FALSE(window.mask().contains(GetParam().bounds.topLeft()));
+    EXPECT_TRUE(window.mask().contains(GetParam().bounds.center()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, WindowOutline,
+    testing::Values(OutlineCase{kForm1, QRect(QPoint(0, 0), QPoint(556, 528))},
+                    OutlineCase{kForm2, QRect(QPoint(0, 5), QPoint(370, 498))},
+                    OutlineCase{kForm3, QRect(QPoint(0, 2), QPoint(370, 496))},
+                    OutlineCase{kForm4, QRect(QPoint(0, 2), QPoint(370, 496))},
+                    OutlineCase{kForm5, QRect(QPoint(0, 2), QPoint(370, 496))},
+                    OutlineCase{kForm7, QRect(QPoint(0, 0), QPoint(284, 220))},
+                    OutlineCase{kForm9, QRect(QPoint(0, -1), QPoint(264, 207))},  // reaches above the top
+                    OutlineCase{kForm10, QRect(QPoint(0, 2), QPoint(308, 281))}),
+    [](const auto& info) { return std::string(info.param.window.name); });
+
+// Any mouse button pressed on the background starts a move.
+struct DragCase {
+    NamedWindow window;
+    Qt::MouseButton button;
+    const char* label;
+};
+
+class BackgroundPress : public testing::TestWithParam<DragCase> {};
+
+TEST_P(BackgroundPress, StartsAMove) {
+    Program program;
+    shell::BorderlessWindow& window = GetParam().window.open(program.forms);
+    window.Show();
+    QSignalSpy drags(&window, &shell::BorderlessWindow::DragStarted);
+    const QPoint at = BackgroundPoint(window);
+    QTest::mousePress(&window, GetParam().button, Qt::NoModifier, at);
+    EXPECT_EQ(drags.count(), 1);
+    QTest::mouseRelease(&window, GetParam().button, Qt::NoModifier, at);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, BackgroundPress,
+    testing::Values(DragCase{kForm1, Qt::LeftButton, "MainLeft"}, DragCase{kForm1, Qt::RightButton, "MainRight"},
+                    DragCase{kForm1, Qt::MiddleButton, "MainMiddle"}, DragCase{kForm2, Qt::LeftButton, "Keyboard"},
+                    DragCase{kForm3, Qt::RightButton, "WhoWeAre"}, DragCase{kForm4, Qt::LeftButton, "Help"},
+                    DragCase{kForm5, Qt::MiddleButton, "Terms"}, DragCase{kForm10, Qt::LeftButton, "Magnifier"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Presses on controls stay with the controls.
+struct ControlPressCase {
+    NamedWindow window;
+    const char* control;
+};
+
+class ControlPress : public testing::TestWithParam<ControlPressCase> {};
+
+TEST_P(ControlPress, NeverStartsAMove) {
+    Program program;
+    shell::BorderlessWindow& window = GetParam().window.open(program.forms);
+    window.Show();
+    QSignalSpy drags(&window, &shell::BorderlessWindow::DragStarted);
+    auto* control = window.findChild<QWidget*>(GetParam().control);
+    ASSERT_NE(control, nullptr);
+    QWidget* target = control;
+    if (auto* box = qobject_cast<platform::TextBox*>(control)) target = box->editor();
+    if (auto* list = qobject_cast<platform::ListBox*>(control)) target = list->viewport();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mousePress(target, button, Qt::NoModifier, target->rect().center());
+        QTest::mouseRelease(target, button, Qt::NoModifier, target->rect().center());
+    }
+    EXPECT_EQ(drags.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ControlPress,
+    testing::Values(ControlPressCase{kForm1, "Label6"}, ControlPressCase{kForm1, "Label10"},
+                    ControlPressCase{kForm1, "Label3"}, ControlPressCase{kForm1, "Text1"},
+                    ControlPressCase{kForm1, "List1"}, ControlPressCase{kForm1, "Image2"},
+                    ControlPressCase{kForm2, "Image14"}, ControlPressCase{kForm3, "Label13"},
+                    ControlPressCase{kForm4, "Label12"}, ControlPressCase{kForm5, "Text1"},
+                    ControlPressCase{kForm10, "Text2"}),
+    [](const auto& info) {
+        return std::string(info.param.window.name) + "_" + info.param.control;
+    });
+
+TEST(SplashWindow, CannotBeMovedOrClosedByTheUser) {
+    Program program;
+    windows::Form7& splash = program.forms.form7();
+    splash.Show();
+    QSignalSpy drags(&splash, &shell::BorderlessWindow::DragStarted);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        QTest::mousePress(&splash, button, Qt::NoModifier, BackgroundPoint(splash));
+    QTest::mouseRelease(&splash, Qt::LeftButton, Qt::NoModifier, BackgroundPoint(splash));
+    EXPECT_EQ(drags.count(), 0);
+    splash.close();  // the desktop's close request
+    EXPECT_TRUE(program.forms.form7.isLoaded());
+    EXPECT_TRUE(splash.isVisible());
+}
+
+TEST(ExitWindow, MovesOnlyWhilePointerMovesWithAButtonHeld) {
+    Program program;
+    windows::Form9& exit = program.forms.form9();
+    exit.Show();
+    QSignalSpy drags(&exit, &shell::BorderlessWindow::DragStarted);
+    const QPoint at = BackgroundPoint(exit);
+    MoveOver(exit, at);  // no button: a move would stick the window to the pointer
+    EXPECT_EQ(drags.count(), 0);
+    QTest::mousePress(&exit, Qt::LeftButton, Qt::NoModifier, at);  // no drag on a press
+    EXPECT_EQ(drags.count(), 0);
+    MoveOver(exit, at + QPoint(3, 0), Qt::LeftButton);
+    EXPECT_EQ(drags.count(), 1);
+    QTest::mouseRelease(&exit, Qt::LeftButton, Qt::NoModifier, at);
+    MoveOver(exit.image("Image1"), {}, Qt::LeftButton);
+    MoveOver(exit.image("Image2"), {}, Qt::LeftButton);
+    EXPECT_EQ(drags.count(), 1);
+}
+
+TEST(ManualMove, FollowsThePointerUntilTheButtonIsReleased) {
+    Program program;
+    windows::Form3& window = program.forms.form3();
+    window.Show();
+    const QPoint start = window.pos();
+    const QPoint at = BackgroundPoint(window);
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, at);
+    QMouseEvent drag(QEvent::MouseMove, at + QPoint(40, 25), window.mapToGlobal(at) + QPoint(40, 25),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drag);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, at + QPoint(40, 25));
+    const QPoint moved = window.pos();
+    EXPECT_NE(moved, start);
+    MoveOver(window, at);  // after the release the window stays put
+    EXPECT_EQ(window.pos(), moved);
+}
+
+// Each close picture unloads its own window and nothing else.
+struct CloseCase {
+    NamedWindow window;
+    const char* closePicture;
+};
+
+class ClosePicture : public testing::TestWithParam<CloseCase> {};
+
+TEST_P(ClosePicture, UnloadsOnlyItsWindow) {
+    Program program;
+    program.forms.form1().Show();
+    shell::BorderlessWindow& window = GetParam().window.open(program.forms);
+    window.Show();
+    Click(window.image(GetParam().closePicture));
+    EXPECT_FALSE(IsLoaded(program.forms, GetParam().window.name));
+    EXPECT_TRUE(program.forms.form1.isLoaded());
+    EXPECT_TRUE(program.forms.form1().isVisible());
+    EXPECT_EQ(program.quits, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ClosePicture,
+    testing::Values(CloseCase{kForm2, "Image52"}, CloseCase{kForm3, "Image1"}, CloseCase{kForm4, "Image1"},
+                    CloseCase{kForm5, "Image3"}, CloseCase{kForm9, "Image2"}, CloseCase{kForm10, "Image1"}),
+    [](const auto& info) { return std::string(info.param.window.name); });
+
+// The desktop's close (Alt+F4, the taskbar) does what the window's own close does.
+class DesktopClose : public testing::TestWithParam<NamedWindow> {};
+
+TEST_P(DesktopClose, ActsAsTheClosePicture) {
+    Program program;
+    shell::BorderlessWindow& window = GetParam().open(program.forms);
+    window.Show();
+    window.close();
+    EXPECT_FALSE(IsLoaded(program.forms, GetParam().name));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, DesktopClose, testing::Values(kForm2, kForm3, kForm4, kForm5, kForm9, kForm10),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DesktopClose, OnTheMainWindowAsksToExit) {
+    Program program;
+    windows::Form1& main = program.forms.form1();
+    main.Show();
+    main.close();
+    EXPECT_TRUE(program.forms.form1.isLoaded());
+    EXPECT_TRUE(main.isVisible());
+    ASSERT_TRUE(program.forms.form9.isLoaded());
+    EXPECT_TRUE(program.forms.form9().isVisible());
+    EXPECT_EQ(program.quits, 0);
+}
+
+TEST(Reopening, BuildsTheWindowAfreshWithItsOutline) {
+    Program program;
+    windows::Form3* first = &program.forms.form3();
+    first->Show();
+    Click(first->image("Image1"));
+    DestroyUnloaded();
+    windows::Form3& second = program.forms.form3();
+    EXPECT_FALSE(second.mask().isEmpty());
+    EXPECT_FALSE(second.isVisible());
+}
+
+TEST(UntrappedErrors, AreReportedAndTheProgramGoesOn) {
+    ReportedErrors().clear();
+    struct Throwing : QObject {
+        bool event(QEvent*) override { throw std::runtime_error("property access failed"); }
+    } object;
+    QEvent event(QEvent::User);
+    EXPECT_NO_THROW(QCoreApplication::sendEvent(&object, &event));
+    ASSERT_EQ(ReportedErrors().size(), 1u);
+    EXPECT_EQ(ReportedErrors().front(), "property access failed");
+}
+
+TEST(UntrappedErrors, AMissingControlIsAClearError) {
+    Program program;
+    EXPECT_THROW(program.forms.form1().label("Label99"), std::logic_error);
+    EXPECT_THROW(program.forms.form1().image("Label6"), std::logic_error);  // wrong kind
+}

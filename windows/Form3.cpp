@@ -1,0 +1,13 @@
+#include "windows/Form3.h"
+
+#include "layouts/WindowLayouts.h"
+
+namespace windows {
+
+Form3::Form3(Forms&) : BorderlessWindow(layouts::form3Layout()) {
+    connect(&image("Image1"), &platform::Image::Click, this, &Form3::Image1_Click);
+}
+
+void Form3::Image1_Click() { Unload(); }
+
+}  // namespace windows

@@ -1,0 +1,25 @@
+#include "windows/Form5.h"
+
+#include "layouts/WindowLayouts.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace windows {
+
+Form5::Form5(Forms&) : BorderlessWindow(layouts::form5Layout()) {
+    connect(&image("Image3"), &platform::Image::Click, this, &Form5::Image3_Click);
+}
+
+// The disclaimer box opens at its first line.
+void Form5::Form_Load() {
+    if (QPlainTextEdit* box = textBox("Text1").plainTextEdit()) {
+        box->moveCursor(QTextCursor::Start);
+        box->verticalScrollBar()->setValue(0);
+    }
+}
+
+void Form5::Image3_Click() { Unload(); }
+
+}  // namespace windows
