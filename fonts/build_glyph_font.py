@@ -9,11 +9,13 @@ drawn as nothing), and lays that string out with this font. The shaper sees
 Latin and common characters only, so everything Bengali about the drawing lives
 in this font:
 
-* cmap: each glyph-code character goes to the glyph its byte stands for.
-  A byte that means one Unicode character uses Noto's glyph of that
-  character. A byte that means several (a half form such as "s-virama", a
-  phala such as "virama-ba", a whole conjunct) gets a glyph of its own,
-  composed of the glyphs Noto shapes that sequence to.
+* cmap: each glyph-code character goes to the glyph its byte stands for, as
+  read from the encoding table bijoy-map.tsv (its "codepoints" column, the
+  first reading of a byte). A byte that means one Unicode character uses
+  Noto's glyph of that character (the one punctuation mark Noto Sans Bengali
+  lacks, "@", comes from Noto Sans). A byte that means several (a half form
+  such as "s-virama", a phala such as "virama-ba", a whole conjunct) gets a
+  glyph of its own, composed of the glyphs Noto shapes that sequence to.
 * GSUB (features ccmp and rlig, scripts DFLT and latn): first every
   several-character byte glyph is replaced by the glyphs of its characters,
   which turns the glyph-code text into Noto's own glyph stream in visual
@@ -23,16 +25,20 @@ in this font:
   psts), which builds the conjuncts, ra- and ba-phala forms, vowel-sign
   variants and reph ligatures exactly as Noto draws Unicode text. A few
   rules of our own fill the gaps between the two orders: a half form followed
-  by a phala carries two viramas, a reph typed after a following vowel sign
-  moves back onto its consonant, the half-form rule only fires before a
-  consonant (a word-final hasanta stays visible), the initial e/ai-kar form
-  is chosen from the preceding glyph, and a mark with nothing to sit on gets
-  a spacing form.
+  by a phala carries two viramas; the letter a followed by the aa-kar is the
+  letter aa; a reph typed after a post-base sign moves back onto its
+  consonant and one typed before a below-base vowel sign moves after it; the
+  half-form rule only fires before a consonant (a word-final hasanta stays
+  visible); the initial e/ai-kar form is chosen from the preceding glyph; a
+  mark with nothing to sit on gets a spacing form.
 * GPOS (features mark, dist, kern): Noto's mark attachment and distance
   lookups, unchanged, so marks sit over and under their bases as in Noto.
 
+The output is reproducible: the same inputs give the same bytes.
+
 Usage: build_glyph_font.py --source NotoSansBengali-Regular.ttf
-       --map bijoy-map.tsv --hb-shape /usr/bin/hb-shape --output OUT.ttf
+       --latin-source NotoSans-Regular.ttf --map bijoy-map.tsv
+       --hb-shape /usr/bin/hb-shape --output PebbleGlyphBengali.ttf
 """
 
 import argparse
@@ -542,8 +548,9 @@ class GlyphFontBuilder:
         #    half-form rule would otherwise take the consonant before a ya-phala.
         for tag in ("nukt", "akhn", "blwf", "pstf"):
             for index in feats.get(tag, []):
-                lookups.add_source(index)
-                main.append(index)
+                if index not in lookups.source_position:
+                    lookups.add_source(index)
+                    main.append(index)
         # 4. A reph typed after a post-base sign moves back onto its consonant, and
         #    one typed before a below-base vowel sign moves after it: Noto's glyph
         #    order is consonant, below signs, reph, post-base signs.
@@ -688,8 +695,11 @@ def main(argv=None):
         entries = read_map(args.map)
         font = GlyphFontBuilder(args.source, entries, args.hb_shape, args.latin_source).build()
         tmp = args.output + ".tmp"
-        font.save(tmp)
-        os.replace(tmp, args.output)
+        try:
+            font.save(tmp)
+            os.replace(tmp, args.output)
+        except OSError as exc:
+            raise BuildError(f"cannot write {args.output}: {exc}")
     except BuildError as exc:
         print(f"build_glyph_font: {exc}", file=sys.stderr)
         return 1

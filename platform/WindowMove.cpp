@@ -1,6 +1,5 @@
 #include "platform/WindowMove.h"
 
-#include <QCursor>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -10,7 +9,9 @@
 namespace platform {
 namespace {
 
-// Follows the pointer until every button is up, then removes itself.
+// Follows the pointer until every button is up, then removes itself. The
+// press that started it keeps the pointer's moves coming to the window while
+// the button is held.
 class ManualMove : public QObject {
 public:
     static constexpr const char* kName = "manual-window-move";
@@ -19,20 +20,17 @@ public:
         : QObject(&window), window_(&window), offset_(pointer - window.pos()) {
         setObjectName(kName);
         window.installEventFilter(this);
-        window.grabMouse();
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (!window_) return false;
-        if (event->type() == QEvent::MouseMove) {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease) {
+            // Moves may be merged on a busy display: the release still
+            // tells where the pointer ended.
             const auto* mouse = static_cast<QMouseEvent*>(event);
             window_->move(mouse->globalPosition().toPoint() - offset_);
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->buttons() == Qt::NoButton) Finish();
+            if (event->type() == QEvent::MouseButtonRelease && mouse->buttons() == Qt::NoButton) Finish();
             return true;
         }
         if (event->type() == QEvent::Hide) Finish();
@@ -41,7 +39,6 @@ protected:
 
 private:
     void Finish() {
-        window_->releaseMouse();
         window_->removeEventFilter(this);
         deleteLater();
     }
@@ -52,11 +49,11 @@ private:
 
 }  // namespace
 
-bool StartWindowMove(QWidget& window, Qt::MouseButtons held) {
+bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen) {
     if (held == Qt::NoButton) return false;
     if (window.findChild<QObject*>(QLatin1String(ManualMove::kName), Qt::FindDirectChildrenOnly)) return true;  // already moving
     if (QWindow* handle = window.windowHandle(); handle && handle->startSystemMove()) return true;
-    new ManualMove(window, QCursor::pos());
+    new ManualMove(window, pointerOnScreen);
     return true;
 }
 

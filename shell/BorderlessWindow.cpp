@@ -59,14 +59,14 @@ void BorderlessWindow::PrepareLoad() {
     setMask(regions_.takeRegion(outline));  // the window now owns its outline
 }
 
-void BorderlessWindow::Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
-    DragStart(button);
+void BorderlessWindow::Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+    DragStart(button, QPoint(x, y));
 }
 
 void BorderlessWindow::DesktopCloseRequested() { Unload(); }
 
-void BorderlessWindow::DragStart(Qt::MouseButtons held) {
-    if (platform::StartWindowMove(*this, held)) emit DragStarted();
+void BorderlessWindow::DragStart(Qt::MouseButtons held, QPoint at) {
+    if (platform::StartWindowMove(*this, held, mapToGlobal(at))) emit DragStarted();
 }
 
 }  // namespace shell

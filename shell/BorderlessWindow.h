@@ -32,13 +32,14 @@ protected:
     // The outline comes first in every window's load.
     void PrepareLoad() override;
     // Any mouse button pressed on the background starts a move.
-    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) override;
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) override;
     // Close requests from the desktop unload the window, as its close picture
     // does; windows without a close picture decide for themselves.
     void DesktopCloseRequested() override;
 
-    // Starts moving the window with the pointer while a button is held.
-    void DragStart(Qt::MouseButtons held);
+    // Starts moving the window with the pointer while a button is held;
+    // `at` is the pointer in window coordinates.
+    void DragStart(Qt::MouseButtons held, QPoint at);
 
 private:
     platform::QtRegionApi regions_;

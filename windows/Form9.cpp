@@ -10,7 +10,9 @@ Form9::Form9(Forms& forms) : BorderlessWindow(layouts::form9Layout()), forms_(fo
     connect(&image("Image2"), &platform::Image::Click, this, &Form9::Image2_Click);
 }
 
-void Form9::Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int, int) { DragStart(buttons); }
+void Form9::Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y) {
+    DragStart(buttons, QPoint(x, y));
+}
 
 void Form9::Image1_Click() { forms_.End(); }
 

@@ -16,7 +16,7 @@ protected:
     // This window starts its move on pointer movement over its background,
     // not on a press; the move only starts while a button is held.
     void Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) override {}
-    void Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int, int) override;
+    void Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y) override;
 
 private:
     void Image1_Click();

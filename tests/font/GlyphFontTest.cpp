@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -17,6 +18,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -45,7 +48,7 @@ QFont GlyphFont() {
 
 struct Shaped {
     QList<QGlyphRun> runs;
-    qreal width = 0;
+    qreal advance = 0;
 };
 
 Shaped Shape(const QString& text) {
@@ -54,7 +57,7 @@ Shaped Shape(const QString& text) {
     QTextLine line = layout.createLine();
     line.setLineWidth(1e6);
     layout.endLayout();
-    return {layout.glyphRuns(), line.naturalTextWidth()};
+    return {layout.glyphRuns(), line.horizontalAdvance()};
 }
 
 // What keeps the text from being drawn by real glyphs of the glyph font.
@@ -98,12 +101,28 @@ std::vector<std::vector<std::string>> ReadTsv(const std::string& name) {
     return rows;
 }
 
+// "5F 20" -> "_ "; nothing when a token is not one hexadecimal byte.
+std::optional<std::string> HexBytes(const std::string& text) {
+    std::string bytes;
+    std::stringstream tokens(text);
+    std::string token;
+    while (tokens >> token) {
+        char* end = nullptr;
+        const long value = std::strtol(token.c_str(), &end, 16);
+        if (token.size() > 2 || *end != '\0' || value < 0 || value > 0xFF) return std::nullopt;
+        bytes.push_back(static_cast<char>(value));
+    }
+    if (bytes.empty()) return std::nullopt;
+    return bytes;
+}
+
 std::string Label(const std::vector<std::string>& row, std::size_t a, std::size_t b) {
     return (a < row.size() ? row[a] : "?") + " " + (b < row.size() ? row[b] : "?");
 }
 
 TEST(GlyphFont, RegistersFromTheResourcesUnderItsOwnFamily) {
     ASSERT_TRUE(fonts::glyphFontPresent());
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/fonts/OFL.txt")));  // its licence goes with it
     const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(fonts::kGlyphFontResource));
     ASSERT_NE(id, -1);
     EXPECT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{fonts::kGlyphFontFamily});
@@ -149,12 +168,9 @@ TEST(GlyphFont, DrawsEveryKeyboardCode) {
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
         if (row.size() < 2) continue;
-        std::string bytes;
-        std::stringstream hex(row[1]);
-        std::string token;
-        while (hex >> token) bytes.push_back(static_cast<char>(std::stoi(token, nullptr, 16)));
-        ASSERT_FALSE(bytes.empty()) << row[0];
-        const QStringList problems = Problems(platform::glyphText(bytes));
+        const std::optional<std::string> bytes = HexBytes(row[1]);
+        ASSERT_TRUE(bytes.has_value()) << row[0] << ": bad bytes \"" << row[1] << '"';
+        const QStringList problems = Problems(platform::glyphText(*bytes));
         EXPECT_TRUE(problems.isEmpty()) << row[0] << ": " << problems.join("; ").toStdString();
         ++keys;
     }
@@ -175,6 +191,8 @@ struct Joining {
     const char* bytes;
     int glyphs;
 };
+
+void PrintTo(const Joining& joining, std::ostream* os) { *os << joining.name; }
 
 class GlyphFontJoins : public testing::TestWithParam<Joining> {};
 
@@ -201,14 +219,21 @@ INSTANTIATE_TEST_SUITE_P(
                     Joining{"FinalHasantaStays", "K&", 2}),          // k + hasanta
     [](const auto& info) { return std::string(info.param.name); });
 
-class GlyphFontMarks : public testing::TestWithParam<const char*> {};
+struct Mark {
+    const char* name;
+    const char* bytes;
+};
+
+void PrintTo(const Mark& mark, std::ostream* os) { *os << mark.name; }
+
+class GlyphFontMarks : public testing::TestWithParam<Mark> {};
 
 // A mark takes no room and its ink lies over the consonant it follows.
 TEST_P(GlyphFontMarks, SitOnTheirBase) {
     ASSERT_FALSE(GlyphFamily().isEmpty());
     const Shaped base = Shape(platform::glyphText("K"));
-    const Shaped marked = Shape(platform::glyphText(std::string("K") + GetParam()));
-    EXPECT_NEAR(marked.width, base.width, 0.01);
+    const Shaped marked = Shape(platform::glyphText(std::string("K") + GetParam().bytes));
+    EXPECT_NEAR(marked.advance, base.advance, 0.01);
     ASSERT_EQ(marked.runs.size(), 1);
     const QGlyphRun& run = marked.runs.front();
     ASSERT_EQ(run.glyphIndexes().size(), 2);
@@ -216,12 +241,14 @@ TEST_P(GlyphFontMarks, SitOnTheirBase) {
         run.rawFont().pathForGlyph(run.glyphIndexes()[1]).boundingRect().translated(run.positions()[1]);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GT(ink.center().x(), run.positions()[0].x());
-    EXPECT_LT(ink.center().x(), run.positions()[0].x() + base.width);
+    EXPECT_LT(ink.center().x(), run.positions()[0].x() + base.advance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, GlyphFontMarks,
-                         testing::Values("y", "z", "u", "&", "\x84", "~"),
-                         [](const auto& info) { return "Byte" + std::to_string(info.index); });
+                         testing::Values(Mark{"UKar", "y"}, Mark{"UKarZ", "z"}, Mark{"UuKar", "~"},
+                                         Mark{"RiKar", "\x84"}, Mark{"Hasanta", "&"},
+                                         Mark{"Candrabindu", "u"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 

@@ -1,0 +1,164 @@
+// What only a real X server shows: each window's X shape, the taskbar hints,
+// and a press-and-drag moving a window by its background but not by a label.
+#include "platform/Application.h"
+#include "platform/Fonts.h"
+#include "windows/Form1.h"
+#include "windows/Form10.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form7.h"
+#include "windows/Form9.h"
+#include "windows/Forms.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+// Xlib last: its macros (None, Bool, Expose ...) clash with names above.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+namespace {
+
+Display* XDisplay() {
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+}
+
+// The bounding rectangle of the window's X shape (window coordinates).
+QRect ShapeExtents(QWidget& window) {
+    Display* display = XDisplay();
+    XSync(display, False);
+    int shaped = False, clipShaped = False;
+    int x = 0, y = 0, cx = 0, cy = 0;
+    unsigned w = 0, h = 0, cw = 0, ch = 0;
+    XShapeQueryExtents(display, static_cast<Window>(window.winId()), &shaped, &x, &y, &w, &h, &clipShaped, &cx,
+                       &cy, &cw, &ch);
+    if (!shaped) return {};
+    return QRect(x, y, static_cast<int>(w), static_cast<int>(h));
+}
+
+std::vector<Atom> NetWmState(QWidget& window) {
+    Display* display = XDisplay();
+    XSync(display, False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, static_cast<Window>(window.winId()), XInternAtom(display, "_NET_WM_STATE", False),
+                       0, 64, False, XA_ATOM, &type, &format, &count, &after, &data);
+    std::vector<Atom> atoms;
+    if (data && format == 32)
+        for (unsigned long i = 0; i < count; ++i) atoms.push_back(reinterpret_cast<Atom*>(data)[i]);
+    if (data) XFree(data);
+    return atoms;
+}
+
+bool SkipsTaskbar(QWidget& window) {
+    const Atom skip = XInternAtom(XDisplay(), "_NET_WM_STATE_SKIP_TASKBAR", False);
+    for (Atom a : NetWmState(window))
+        if (a == skip) return true;
+    return false;
+}
+
+void WaitExposed(QWidget& window) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+}
+
+// Where the X server has the window (its top-left corner on the screen).
+QPoint PositionOnScreen(QWidget& window) {
+    Display* display = XDisplay();
+    XSync(display, False);
+    Window child = 0;
+    int x = 0, y = 0;
+    XTranslateCoordinates(display, static_cast<Window>(window.winId()), DefaultRootWindow(display), 0, 0, &x, &y,
+                          &child);
+    return {x, y};
+}
+
+// Presses at a point of `target`, drags the pointer by `by` on the screen in
+// two steps and releases. The steps are screen points, as a hand moves: a
+// window that follows the pointer moves under it.
+void Drag(QWidget& target, QPoint at, QPoint by) {
+    const QPoint start = target.mapToGlobal(at);
+    QTest::mousePress(&target, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseMove(&target, target.mapFromGlobal(start + by / 2));
+    QTest::mouseMove(&target, target.mapFromGlobal(start + by));
+    QTest::mouseRelease(&target, Qt::LeftButton, Qt::NoModifier, target.mapFromGlobal(start + by));
+}
+
+struct Program {
+    windows::Forms forms{platform::DesktopShell(), [] {}};
+};
+
+using Open = std::function<platform::Form&(windows::Forms&)>;
+
+struct ShapeCase {
+    const char* name;
+    Open open;
+    QRect extents;
+    bool ownTaskbarButton;
+};
+
+class XWindow : public testing::TestWithParam<ShapeCase> {};
+
+}  // namespace
+
+TEST_P(XWindow, ShapeHasTheOutlineExtentsAndTaskbarHint) {
+    Program program;
+    platform::Form& window = GetParam().open(program.forms);
+    window.Show();
+    WaitExposed(window);
+    EXPECT_EQ(ShapeExtents(window), GetParam().extents);
+    EXPECT_EQ(SkipsTaskbar(window), !GetParam().ownTaskbarButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, XWindow,
+    testing::Values(
+        ShapeCase{"Form1", [](windows::Forms& f) -> platform::Form& { return f.form1(); }, QRect(0, 0, 557, 529), true},
+        ShapeCase{"Form2", [](windows::Forms& f) -> platform::Form& { return f.form2(); }, QRect(0, 5, 371, 494), true},
+        ShapeCase{"Form3", [](windows::Forms& f) -> platform::Form& { return f.form3(); }, QRect(0, 2, 371, 495), true},
+        ShapeCase{"Form4", [](windows::Forms& f) -> platform::Form& { return f.form4(); }, QRect(0, 2, 371, 495), true},
+        ShapeCase{"Form5", [](windows::Forms& f) -> platform::Form& { return f.form5(); }, QRect(0, 2, 371, 495), true},
+        ShapeCase{"Form7", [](windows::Forms& f) -> platform::Form& { return f.form7(); }, QRect(0, 0, 285, 221), false},
+        // The exit outline reaches one pixel above the window: X clips nothing there, the extents start at -1.
+        ShapeCase{"Form9", [](windows::Forms& f) -> platform::Form& { return f.form9(); }, QRect(0, -1, 265, 209), false},
+        ShapeCase{"Form10", [](windows::Forms& f) -> platform::Form& { return f.form10(); }, QRect(0, 2, 309, 280), true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(XDrag, PressAndDragOnTheBackgroundMovesTheWindow) {
+    Program program;
+    windows::Form3& window = program.forms.form3();
+    window.Show();
+    WaitExposed(window);
+    const QPoint start = PositionOnScreen(window);
+    Drag(window, QPoint(200, 470), QPoint(60, 40));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PositionOnScreen(window) != start; }, 5000));
+    EXPECT_EQ(PositionOnScreen(window), start + QPoint(60, 40));
+}
+
+TEST(XDrag, PressAndDragOnALabelLeavesTheWindowWhereItIs) {
+    Program program;
+    windows::Form1& main = program.forms.form1();
+    main.Show();
+    WaitExposed(main);
+    const QPoint start = PositionOnScreen(main);
+    platform::Label& help = main.label("Label8");
+    Drag(help, help.rect().center(), QPoint(60, 40));
+    QTest::qWait(100);
+    EXPECT_EQ(PositionOnScreen(main), start);
+}
+
+int main(int argc, char** argv) {
+    platform::Application app(argc, argv);
+    app.setErrorReporter([](const std::string& message) { ADD_FAILURE() << "untrapped error: " << message; });
+    platform::RegisterBundledFonts();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
