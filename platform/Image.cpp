@@ -23,16 +23,13 @@ void Image::paintEvent(QPaintEvent*) {
 }
 
 void Image::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(*event);
     event->accept();
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click) emit Click();
+    if (click_.release(*event, rect())) emit Click();
 }
 
 void Image::mouseMoveEvent(QMouseEvent* event) { event->accept(); }

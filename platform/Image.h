@@ -2,6 +2,7 @@
 #pragma once
 
 #include "layouts/Layout.h"
+#include "platform/ClickTracker.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -26,7 +27,7 @@ protected:
 
 private:
     QPixmap picture_;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 }  // namespace platform

@@ -83,16 +83,13 @@ void Label::paintEvent(QPaintEvent*) {
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(*event);
     event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click) emit Click();
+    if (click_.release(*event, rect())) emit Click();
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "layouts/Layout.h"
+#include "platform/ClickTracker.h"
 
 #include <QString>
 #include <QStringList>
@@ -50,7 +51,7 @@ private:
     std::uint32_t backColor_;
     std::uint32_t foreColor_;
     layouts::Alignment alignment_;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 }  // namespace platform

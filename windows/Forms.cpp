@@ -23,7 +23,7 @@ Forms::Forms(platform::Shell& shell, std::function<void()> quit)
       form9([this] { return new Form9(*this); }),
       form10([this] { return new Form10(*this); }),
       shell_(shell),
-      quit_(quit ? std::move(quit) : [] { QCoreApplication::quit(); }) {}
+      quit_(quit ? std::move(quit) : [] { QCoreApplication::exit(0); }) {}
 
 Forms::~Forms() {
     form10.destroy();

@@ -20,7 +20,9 @@ class Form10;
 
 class Forms {
 public:
-    // `quit` leaves the event loop; tests pass their own.
+    // `quit` leaves the event loop (by default at once: Qt's quit() would
+    // first ask every window to close, and one that refuses cancels it);
+    // tests pass their own.
     explicit Forms(platform::Shell& shell = platform::DesktopShell(), std::function<void()> quit = {});
     ~Forms();
     Forms(const Forms&) = delete;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct SearchCase {
     std::string text;
     int row;
 };
+inline void PrintTo(const SearchCase& c, std::ostream* out) { *out << c.label; }
 
 class HeadwordSearch : public testing::TestWithParam<SearchCase> {};
 
@@ -50,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct FoldCase_ {
     unsigned char byte, folded;
 };
+inline void PrintTo(const FoldCase_& c, std::ostream* out) { *out << "byte " << int(c.byte); }
 
 class CaseFolding : public testing::TestWithParam<FoldCase_> {};
 

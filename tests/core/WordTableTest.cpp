@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -28,6 +30,7 @@ struct EntryCase {
     std::size_t position;
     std::string_view headword, meaning, origin;
 };
+inline void PrintTo(const EntryCase& c, std::ostream* out) { *out << "position " << c.position; }
 
 class WordTableEntries : public testing::TestWithParam<EntryCase> {};
 

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.size() << " characters"; }
+QT_END_NAMESPACE
 
 using platform::glyphBytes;
 using platform::glyphText;
@@ -21,6 +27,7 @@ struct CharCase {
     unsigned char byte;
     char16_t ch;
 };
+inline void PrintTo(const CharCase& c, std::ostream* out) { *out << "byte " << int(c.byte); }
 
 class GlyphCharacters : public testing::TestWithParam<CharCase> {};
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@ struct KeystrokeCase {
     QString text;
     int row;
 };
+inline void PrintTo(const KeystrokeCase& c, std::ostream* out) { *out << c.label; }
 
 class Keystroke : public testing::TestWithParam<KeystrokeCase> {};
 

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <set>
 
 using namespace testing_support;
@@ -62,6 +64,7 @@ struct InsertCase {
     QString after;
     int caretAfter;
 };
+inline void PrintTo(const InsertCase& c, std::ostream* out) { *out << c.label; }
 
 class KeyInsertion : public testing::TestWithParam<InsertCase> {};
 

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace testing_support;
 using platform::glyphText;
 
@@ -90,6 +92,7 @@ struct SearchCase {
     QString typed;
     int row;
 };
+inline void PrintTo(const SearchCase& c, std::ostream* out) { *out << c.label; }
 
 class TypingInTheSearchBox : public testing::TestWithParam<SearchCase> {};
 
@@ -237,6 +240,7 @@ struct MenuCase {
     const char* label;
     std::function<QWidget*(windows::Forms&)> window;
 };
+inline void PrintTo(const MenuCase& c, std::ostream* out) { *out << c.label; }
 
 class MenuLabelClick : public testing::TestWithParam<MenuCase> {};
 

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 using namespace testing_support;
@@ -30,6 +32,7 @@ struct NamedWindow {
     const char* name;
     WindowOf open;
 };
+inline void PrintTo(const NamedWindow& c, std::ostream* out) { *out << c.name; }
 
 const NamedWindow kForm1{"Form1", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form1(); }};
 const NamedWindow kForm2{"Form2", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form2(); }};
@@ -71,6 +74,7 @@ struct OutlineCase {
     NamedWindow window;
     QRect bounds;
 };
+inline void PrintTo(const OutlineCase& c, std::ostream* out) { *out << c.window.name; }
 
 class WindowOutline : public testing::TestWithParam<OutlineCase> {};
 
@@ -101,6 +105,7 @@ struct DragCase {
     Qt::MouseButton button;
     const char* label;
 };
+inline void PrintTo(const DragCase& c, std::ostream* out) { *out << c.label; }
 
 class BackgroundPress : public testing::TestWithParam<DragCase> {};
 
@@ -128,6 +133,7 @@ struct ControlPressCase {
     NamedWindow window;
     const char* control;
 };
+inline void PrintTo(const ControlPressCase& c, std::ostream* out) { *out << c.window.name << " " << c.control; }
 
 class ControlPress : public testing::TestWithParam<ControlPressCase> {};
 
@@ -214,6 +220,7 @@ struct CloseCase {
     NamedWindow window;
     const char* closePicture;
 };
+inline void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.window.name; }
 
 class ClosePicture : public testing::TestWithParam<CloseCase> {};
 

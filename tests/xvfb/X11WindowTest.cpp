@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <vector>
 
@@ -104,6 +106,7 @@ struct ShapeCase {
     QRect extents;
     bool ownTaskbarButton;
 };
+inline void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.name; }
 
 class XWindow : public testing::TestWithParam<ShapeCase> {};
 
