@@ -186,7 +186,9 @@ TEST(MainWindow, LongOriginWrapsAtBlanksInsideTheLabel) {
     EXPECT_GT(lines.size(), 1);
     EXPECT_EQ(lines.join(u' '), main.Label10.Caption());
     for (const QString& line : lines) {
-        if (line.contains(u' ')) EXPECT_LE(metrics.horizontalAdvance(line), main.Label10.width()) << line.toStdString();
+        if (line.contains(u' ')) {
+            EXPECT_LE(metrics.horizontalAdvance(line), main.Label10.width()) << line.toStdString();
+        }
     }
 }
 
@@ -346,8 +348,11 @@ TEST(ExitWindow, YesEndsTheProgramWithEveryWindowOpen) {
     Click(program.forms.form9().image("Image1"));
     EXPECT_EQ(program.quits, 1);
     EXPECT_TRUE(program.forms.hasEnded());
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<platform::Form*>(w)) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<platform::Form*>(w)) {
+            EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        }
+    }
     EXPECT_FALSE(program.forms.form1.isLoaded());
     EXPECT_FALSE(program.forms.form2.isLoaded());
     EXPECT_FALSE(program.forms.form10.isLoaded());
