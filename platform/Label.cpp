@@ -4,7 +4,6 @@
 #include "platform/ControlSetup.h"
 
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
@@ -32,14 +31,13 @@ QStringList WrapAtBlanks(const QString& text, const QFontMetricsF& metrics, qrea
 }
 
 Label::Label(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent)
-    : QWidget(parent),
+    : ClickableControl(parent),
       caption_(QString::fromUtf8(layout.text.data(), static_cast<qsizetype>(layout.text.size()))),
       backStyle_(layout.backStyle),
       backColor_(layout.backColor.value_or(ToBgr(palette().color(QPalette::Window)))),
       foreColor_(layout.foreColor.value_or(ToBgr(palette().color(QPalette::WindowText)))),
       alignment_(layout.alignment) {
     SetUpControl(*this, layout, font);
-    setMouseTracking(true);  // its own MouseMove runs without a button held
 }
 
 void Label::setCaption(const QString& caption) {
@@ -80,21 +78,6 @@ void Label::paintEvent(QPaintEvent*) {
         y += metrics.lineSpacing();
         if (y - metrics.ascent() > height()) break;  // the rest is clipped anyway
     }
-}
-
-void Label::mousePressEvent(QMouseEvent* event) {
-    click_.press(*event);
-    event->accept();
-}
-
-void Label::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (click_.release(*event, rect())) emit Click();
-}
-
-void Label::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    emit MouseMove();
 }
 
 }  // namespace platform

@@ -4,11 +4,10 @@
 #pragma once
 
 #include "layouts/Layout.h"
-#include "platform/ClickTracker.h"
+#include "platform/ClickableControl.h"
 
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 #include <cstdint>
 
@@ -21,7 +20,7 @@ namespace platform {
 // box stands on a line of its own.
 QStringList WrapAtBlanks(const QString& text, const QFontMetricsF& metrics, qreal width);
 
-class Label : public QWidget {
+class Label : public ClickableControl {
     Q_OBJECT
 public:
     Label(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent);
@@ -35,15 +34,8 @@ public:
     std::uint32_t ForeColor() const { return foreColor_; }
     void setForeColor(std::uint32_t bgr);
 
-signals:
-    void Click();
-    void MouseMove();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QString caption_;
@@ -51,7 +43,6 @@ private:
     std::uint32_t backColor_;
     std::uint32_t foreColor_;
     layouts::Alignment alignment_;
-    ClickTracker click_;
 };
 
 }  // namespace platform
