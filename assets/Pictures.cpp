@@ -57,20 +57,23 @@ QFont makeFont(const QString& family, qreal pixels, QFont::Weight weight = QFont
 
 // ---------------------------------------------------------------- canvas
 
-QImage canvas(QSize size, bool transparent) {
+// Draws a picture of `size` at 96 dots per inch: the canvas is filled with
+// `ground`, then `paint(painter)` draws on it with antialiasing. A picture on
+// an opaque ground is given without alpha channel.
+template <typename Paint>
+QImage paintPicture(QSize size, const QColor& ground, Paint&& paint) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(3780);  // 96 dots per inch
     image.setDotsPerMeterY(3780);
-    image.fill(transparent ? QColor(Qt::transparent) : QColor(Qt::white));
-    return image;
-}
-
-QImage opaque(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
-
-void beginPainter(QPainter& painter) {
+    image.fill(ground);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    paint(painter);
+    painter.end();
+    if (ground.alpha() < 255) return image;
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 // ---------------------------------------------------------------- text
@@ -108,6 +111,14 @@ qreal capCentredBaseline(const QFont& font, QPaintDevice* device, qreal centreY)
     return centreY + QFontMetricsF(font, device).capHeight() / 2;
 }
 
+// Draws runs in white with a soft shadow, centred across on centre.x(), on the
+// baseline that centres the capital letters of `capFont` on centre.y().
+void drawWhiteCentred(QPainter& painter, const std::vector<Run>& runs, const QFont& capFont,
+                      const QPointF& centre) {
+    drawRunsCentred(painter, runs, centre.x(),
+                    capCentredBaseline(capFont, painter.device(), centre.y()), Qt::white, true);
+}
+
 // "Pebble's" in the script-like face followed by the rest in the sans face.
 std::vector<Run> productTitle(const PictureFonts& fonts, qreal scriptPixels, const QString& rest,
                               qreal restPixels) {
@@ -117,42 +128,65 @@ std::vector<Run> productTitle(const PictureFonts& fonts, qreal scriptPixels, con
 
 // ---------------------------------------------------------------- shapes
 
-void fillBar(QPainter& painter, const QRectF& rect) {
+// Fills `rect` with a gradient running from `top` at its top edge to `bottom`
+// at its bottom edge.
+void fillVertical(QPainter& painter, const QRectF& rect, const QColor& top, const QColor& bottom) {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, kBarTop);
-    gradient.setColorAt(1, kBarBottom);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
     painter.fillRect(rect, gradient);
 }
 
+void fillBar(QPainter& painter, const QRectF& rect) { fillVertical(painter, rect, kBarTop, kBarBottom); }
+
 // A soft shadow that falls from a bar onto the body below or above it.
 void fillShadow(QPainter& painter, const QRectF& rect, bool downwards) {
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(downwards ? 0 : 1, QColor(0, 0, 0, 45));
-    gradient.setColorAt(downwards ? 1 : 0, QColor(0, 0, 0, 0));
-    painter.fillRect(rect, gradient);
+    const QColor dark(0, 0, 0, 45);
+    const QColor clear(0, 0, 0, 0);
+    fillVertical(painter, rect, downwards ? dark : clear, downwards ? clear : dark);
+}
+
+// How a rounded face is coloured: a gradient from `top` to `bottom` (downwards,
+// or to the bottom-right corner when `diagonal`), a white gloss of
+// `glossAlpha` over the upper half unless that is 0, and a one-pixel edge.
+struct FaceStyle {
+    QColor top;
+    QColor bottom;
+    QColor edge;
+    int glossAlpha;
+    bool diagonal;
+};
+
+void fillFace(QPainter& painter, const QRectF& rect, qreal radius, const FaceStyle& style) {
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    QLinearGradient gradient(rect.topLeft(), style.diagonal ? rect.bottomRight() : rect.bottomLeft());
+    gradient.setColorAt(0, style.top);
+    gradient.setColorAt(1, style.bottom);
+    painter.fillPath(path, gradient);
+
+    if (style.glossAlpha != 0) {
+        painter.save();
+        painter.setClipPath(path);
+        fillVertical(painter, QRectF(rect.topLeft(), QSizeF(rect.width(), rect.height() / 2)),
+                     QColor(255, 255, 255, style.glossAlpha), QColor(255, 255, 255, 0));
+        painter.restore();
+    }
+
+    painter.setPen(QPen(style.edge, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
 }
 
 // A green button face: rounded, with a darker edge and a light top.
 void fillButton(QPainter& painter, const QRectF& rect, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, kButtonTop);
-    gradient.setColorAt(1, kButtonBottom);
-    painter.fillPath(path, gradient);
-
-    painter.save();
-    painter.setClipPath(path);
-    QLinearGradient gloss(rect.topLeft(), QPointF(rect.left(), rect.center().y()));
-    gloss.setColorAt(0, QColor(255, 255, 255, 70));
-    gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.fillRect(QRectF(rect.topLeft(), QSizeF(rect.width(), rect.height() / 2)), gloss);
-    painter.restore();
-
-    painter.setPen(QPen(kButtonEdge, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    fillFace(painter, rect, radius,
+             {.top = kButtonTop, .bottom = kButtonBottom, .edge = kButtonEdge, .glossAlpha = 70,
+              .diagonal = false});
 }
+
+// The face of a button that fills its whole picture, its edge on pixel centres.
+QRectF buttonFace(QSize size) { return QRectF(0.5, 0.5, size.width() - 1, size.height() - 1); }
 
 QPen whitePen(qreal width) {
     return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -169,12 +203,17 @@ void drawPebbles(QPainter& painter, const QPointF& centre, qreal scale, const QC
     painter.restore();
 }
 
+// The factor that shrinks `ink` to fit `box`; 1 when it fits already.
+qreal fitScale(const QRectF& ink, const QRectF& box) {
+    return std::min({1.0, box.width() / ink.width(), box.height() / ink.height()});
+}
+
 // Fills a path of glyph outlines, centred by its ink on `box`, scaled down
 // when it does not fit.
 void fillCentredPath(QPainter& painter, QPainterPath path, const QRectF& box, const QColor& colour) {
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty()) return;
-    const qreal scale = std::min({1.0, box.width() / ink.width(), box.height() / ink.height()});
+    const qreal scale = fitScale(ink, box);
     QTransform transform;
     transform.translate(box.center().x(), box.center().y());
     transform.scale(scale, scale);
@@ -190,7 +229,7 @@ void fillCentredPath(QPainter& painter, QPainterPath path, const QRectF& box, co
 QTransform keyFacePlacement(const QRectF& ink, const QRectF& reference, const QRectF& box) {
     QTransform transform;
     if (ink.isEmpty()) return transform;
-    const qreal scale = std::min({1.0, box.width() / ink.width(), box.height() / ink.height()});
+    const qreal scale = fitScale(ink, box);
     qreal dy = box.center().y() - (reference.isEmpty() ? ink.center().y() : reference.center().y());
     if (scale < 1.0) {
         dy = box.center().y() - ink.center().y() * scale;
@@ -206,310 +245,276 @@ QTransform keyFacePlacement(const QRectF& ink, const QRectF& reference, const QR
 
 // ---------------------------------------------------------------- pictures
 
-// The 370 x 500 background shared by the keyboard and the three text windows:
-// title bar, white body, and a bottom bar naming the window. `visibleTop` and
-// `visibleBottom` are the rows the window's outline keeps.
-QImage panelBackground(QSize size, const QString& footer, const PictureFonts& fonts,
-                       int visibleTop, int visibleBottom) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    constexpr qreal kTopBar = 40;
-    constexpr qreal kBottomBar = 30;
+// The measures in which the panel backgrounds differ.
+struct PanelLayout {
+    qreal topBar;         // height of the title bar
+    qreal topShadow;      // height of the shadow the title bar casts on the body
+    qreal mintDepth;      // how far below the title bar the body's mint fades to white
+    qreal bottomBar;      // height of the bottom bar
+    qreal titleScript;    // pixel size of "Pebble's" in the title
+    qreal titleRest;      // pixel size of the rest of the title
+    qreal centreX;        // the middle of the width the window's outline keeps
+    qreal visibleTop;     // the first row the outline keeps
+    qreal visibleBottom;  // the row below the last one the outline keeps
+};
 
-    // body: white, with a breath of mint under the title bar
-    QLinearGradient body(QPointF(0, kTopBar), QPointF(0, kTopBar + 70));
-    body.setColorAt(0, kMint);
-    body.setColorAt(1, Qt::white);
-    painter.fillRect(QRectF(0, kTopBar, w, 70), body);
+// A panel: title bar, white body with a breath of mint under the title bar,
+// and a bottom bar carrying `footer`. The title and footer are centred on the
+// visible part of their bars.
+QImage panelBackground(QSize size, const PanelLayout& layout, const std::vector<Run>& footer,
+                       const PictureFonts& fonts) {
+    return paintPicture(size, Qt::white, [&](QPainter& painter) {
+        const qreal w = size.width();
+        const qreal h = size.height();
 
-    fillBar(painter, QRectF(0, 0, w, kTopBar));
-    painter.fillRect(QRectF(0, kTopBar, w, 2), kAccent);
-    fillShadow(painter, QRectF(0, kTopBar + 2, w, 5), true);
-    const std::vector<Run> title =
-        productTitle(fonts, 17, QStringLiteral("  Latin Loan Word Dictionary"), 12);
-    drawRunsCentred(painter, title, w / 2,
-                    capCentredBaseline(title[1].font, &image, (visibleTop + kTopBar) / 2), Qt::white,
-                    true);
+        fillVertical(painter, QRectF(0, layout.topBar, w, layout.mintDepth), kMint, Qt::white);
 
-    const qreal bottomTop = h - kBottomBar;
-    fillShadow(painter, QRectF(0, bottomTop - 6, w, 4), false);
-    painter.fillRect(QRectF(0, bottomTop - 2, w, 2), kAccent);
-    fillBar(painter, QRectF(0, bottomTop, w, kBottomBar));
-    const QFont footerFont = makeFont(fonts.sans, 13, QFont::Bold, false, 1.2);
-    drawRunsCentred(painter, {{footer, footerFont}}, w / 2,
-                    capCentredBaseline(footerFont, &image, (bottomTop + visibleBottom) / 2),
-                    Qt::white, true);
-    painter.end();
-    return opaque(image);
+        fillBar(painter, QRectF(0, 0, w, layout.topBar));
+        painter.fillRect(QRectF(0, layout.topBar, w, 2), kAccent);
+        fillShadow(painter, QRectF(0, layout.topBar + 2, w, layout.topShadow), true);
+        const std::vector<Run> title = productTitle(
+            fonts, layout.titleScript, QStringLiteral("  Latin Loan Word Dictionary"), layout.titleRest);
+        drawWhiteCentred(painter, title, title.back().font,
+                         QPointF(layout.centreX, (layout.visibleTop + layout.topBar) / 2));
+
+        const qreal bottomTop = h - layout.bottomBar;
+        fillShadow(painter, QRectF(0, bottomTop - 6, w, 4), false);
+        painter.fillRect(QRectF(0, bottomTop - 2, w, 2), kAccent);
+        fillBar(painter, QRectF(0, bottomTop, w, layout.bottomBar));
+        drawWhiteCentred(painter, footer, footer.back().font,
+                         QPointF(layout.centreX, (bottomTop + layout.visibleBottom) / 2));
+    });
+}
+
+// The 370 x 500 background shared by the keyboard and the three text windows,
+// its bottom bar naming the window. `visibleTop` and `visibleBottom` are the
+// rows the window's outline keeps.
+QImage windowBackground(QSize size, const QString& name, const PictureFonts& fonts, qreal visibleTop,
+                        qreal visibleBottom) {
+    const PanelLayout layout{.topBar = 40,
+                             .topShadow = 5,
+                             .mintDepth = 70,
+                             .bottomBar = 30,
+                             .titleScript = 17,
+                             .titleRest = 12,
+                             .centreX = size.width() / 2.0,
+                             .visibleTop = visibleTop,
+                             .visibleBottom = visibleBottom};
+    return panelBackground(size, layout, {{name, makeFont(fonts.sans, 13, QFont::Bold, false, 1.2)}},
+                           fonts);
+}
+
+// The magnifier's background: a smaller panel whose bottom bar names the tool.
+QImage magnifierBackground(QSize size, const PictureFonts& fonts) {
+    const PanelLayout layout{.topBar = 32,
+                             .topShadow = 4,
+                             .mintDepth = 50,
+                             .bottomBar = 24,
+                             .titleScript = 15,
+                             .titleRest = 10.5,
+                             .centreX = 309.0 / 2,  // the outline cuts the picture's right edge at 309
+                             .visibleTop = 2,
+                             .visibleBottom = qreal(size.height())};
+    return panelBackground(size, layout, productTitle(fonts, 14, QStringLiteral("  Magnifier Tool"), 11),
+                           fonts);
 }
 
 QImage mainBackground(QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    const qreal visibleWidth = 557;  // the outline ends there
-    constexpr qreal kHeader = 60;
-    constexpr qreal kBarBottom = 104;
-    constexpr qreal kFooter = 33;
+    return paintPicture(size, Qt::white, [&](QPainter& painter) {
+        const qreal w = size.width();
+        const qreal h = size.height();
+        const qreal visibleWidth = 557;  // the outline ends there
+        constexpr qreal kHeader = 60;
+        constexpr qreal kBarBottom = 104;
+        constexpr qreal kFooter = 33;
 
-    // header band: light green, the title at the left, a pad at the right for
-    // the minimise and close squares
-    QLinearGradient header(QPointF(0, 0), QPointF(0, kHeader));
-    header.setColorAt(0, QColor(0xF1, 0xFA, 0xF3));
-    header.setColorAt(1, QColor(0xD3, 0xEE, 0xD9));
-    painter.fillRect(QRectF(0, 0, w, kHeader), header);
-    drawPebbles(painter, QPointF(40, 31), 1.0, QColor(0x2E, 0x96, 0x45));
-    painter.setPen(kTitleGreen);
-    const QFont script = makeFont(fonts.serif, 30, QFont::Bold, true);
-    painter.setFont(script);
-    painter.drawText(QPointF(64, 34), QStringLiteral("Pebble's"));
-    painter.setPen(kSubtitleGreen);
-    painter.setFont(makeFont(fonts.sans, 11, QFont::Bold, false, 1.4));
-    painter.drawText(QPointF(66, 52), QStringLiteral("Latin Loan Word Dictionary"));
-    QPainterPath pad;
-    pad.addRoundedRect(QRectF(472.5, 9.5, 73, 39), 9, 9);
-    painter.fillPath(pad, QColor(255, 255, 255, 150));
-    painter.setPen(QPen(QColor(0x9E, 0xD3, 0xA9), 1));
-    painter.drawPath(pad);
+        // header band: light green, the title at the left, a pad at the right for
+        // the minimise and close squares
+        fillVertical(painter, QRectF(0, 0, w, kHeader), QColor(0xF1, 0xFA, 0xF3), QColor(0xD3, 0xEE, 0xD9));
+        drawPebbles(painter, QPointF(40, 31), 1.0, QColor(0x2E, 0x96, 0x45));
+        painter.setPen(kTitleGreen);
+        const QFont script = makeFont(fonts.serif, 30, QFont::Bold, true);
+        painter.setFont(script);
+        painter.drawText(QPointF(64, 34), QStringLiteral("Pebble's"));
+        painter.setPen(kSubtitleGreen);
+        painter.setFont(makeFont(fonts.sans, 11, QFont::Bold, false, 1.4));
+        painter.drawText(QPointF(66, 52), QStringLiteral("Latin Loan Word Dictionary"));
+        QPainterPath pad;
+        pad.addRoundedRect(QRectF(472.5, 9.5, 73, 39), 9, 9);
+        painter.fillPath(pad, QColor(255, 255, 255, 150));
+        painter.setPen(QPen(QColor(0x9E, 0xD3, 0xA9), 1));
+        painter.drawPath(pad);
 
-    // the darker bar of the search box and the menu labels
-    QLinearGradient bar(QPointF(0, kHeader), QPointF(0, kBarBottom));
-    bar.setColorAt(0, QColor(0xC2, 0xE7, 0xCA));
-    bar.setColorAt(1, QColor(0xA5, 0xD9, 0xB0));
-    painter.fillRect(QRectF(0, kHeader, w, kBarBottom - kHeader), bar);
-    painter.fillRect(QRectF(0, kHeader, w, 1), QColor(0x8C, 0xCB, 0x99));
-    painter.fillRect(QRectF(0, kBarBottom - 2, w, 2), QColor(0x4F, 0xA8, 0x62));
+        // the darker bar of the search box and the menu labels
+        fillVertical(painter, QRectF(0, kHeader, w, kBarBottom - kHeader), QColor(0xC2, 0xE7, 0xCA),
+                     QColor(0xA5, 0xD9, 0xB0));
+        painter.fillRect(QRectF(0, kHeader, w, 1), QColor(0x8C, 0xCB, 0x99));
+        painter.fillRect(QRectF(0, kBarBottom - 2, w, 2), QColor(0x4F, 0xA8, 0x62));
 
-    // work area: white inside a thin green frame
-    const qreal footerTop = h - kFooter;
-    painter.fillRect(QRectF(0, kBarBottom, w, footerTop - kBarBottom), kMint);
-    const QRectF work(8.5, 106.5, visibleWidth - 17, footerTop - 8 - 106.5);
-    QPainterPath workPath;
-    workPath.addRoundedRect(work, 6, 6);
-    painter.fillPath(workPath, Qt::white);
-    painter.save();
-    painter.setClipPath(workPath);
-    // a faint watermark of the title in the free corner of the work area
-    painter.setPen(QColor(0xEF, 0xF8, 0xF1));
-    const QFont watermark = makeFont(fonts.serif, 60, QFont::Bold, true);
-    painter.setFont(watermark);
-    const qreal markWidth = QFontMetricsF(watermark, &image).horizontalAdvance(QStringLiteral("Pebble's"));
-    painter.drawText(QPointF(work.right() - 22 - markWidth, work.bottom() - 24), QStringLiteral("Pebble's"));
-    painter.restore();
-    // a hairline between the word list and the entry column
-    painter.fillRect(QRectF(252, 122, 1, work.bottom() - 16 - 122), QColor(0xD8, 0xEE, 0xDC));
-    painter.setPen(QPen(QColor(0x5D, 0xB2, 0x6F), 1.2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(workPath);
+        // work area: white inside a thin green frame
+        const qreal footerTop = h - kFooter;
+        painter.fillRect(QRectF(0, kBarBottom, w, footerTop - kBarBottom), kMint);
+        const QRectF work(8.5, 106.5, visibleWidth - 17, footerTop - 8 - 106.5);
+        QPainterPath workPath;
+        workPath.addRoundedRect(work, 6, 6);
+        painter.fillPath(workPath, Qt::white);
+        painter.save();
+        painter.setClipPath(workPath);
+        // a faint watermark of the title in the free corner of the work area
+        painter.setPen(QColor(0xEF, 0xF8, 0xF1));
+        const QFont watermark = makeFont(fonts.serif, 60, QFont::Bold, true);
+        painter.setFont(watermark);
+        const qreal markWidth =
+            QFontMetricsF(watermark, painter.device()).horizontalAdvance(QStringLiteral("Pebble's"));
+        painter.drawText(QPointF(work.right() - 22 - markWidth, work.bottom() - 24), QStringLiteral("Pebble's"));
+        painter.restore();
+        // a hairline between the word list and the entry column
+        painter.fillRect(QRectF(252, 122, 1, work.bottom() - 16 - 122), QColor(0xD8, 0xEE, 0xDC));
+        painter.setPen(QPen(QColor(0x5D, 0xB2, 0x6F), 1.2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(workPath);
 
-    // footer bar
-    painter.fillRect(QRectF(0, footerTop - 2, w, 2), kAccent);
-    fillBar(painter, QRectF(0, footerTop, w, kFooter));
-    painter.end();
-    return opaque(image);
+        // footer bar
+        painter.fillRect(QRectF(0, footerTop - 2, w, 2), kAccent);
+        fillBar(painter, QRectF(0, footerTop, w, kFooter));
+    });
 }
 
 QImage splashBackground(QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    const qreal w = size.width();
-    const qreal h = size.height();
+    return paintPicture(size, Qt::white, [&](QPainter& painter) {
+        const qreal w = size.width();
+        const qreal h = size.height();
+        const QRect whole(QPoint(0, 0), size);
 
-    QLinearGradient ground(QPointF(0, 0), QPointF(w, h));
-    ground.setColorAt(0, QColor(0x23, 0x93, 0x3E));
-    ground.setColorAt(1, QColor(0x0A, 0x55, 0x1D));
-    painter.fillRect(image.rect(), ground);
-    QRadialGradient glow(QPointF(w * 0.3, h * 0.15), w * 0.8);
-    glow.setColorAt(0, QColor(255, 255, 255, 45));
-    glow.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.fillRect(image.rect(), glow);
+        QLinearGradient ground(QPointF(0, 0), QPointF(w, h));
+        ground.setColorAt(0, QColor(0x23, 0x93, 0x3E));
+        ground.setColorAt(1, QColor(0x0A, 0x55, 0x1D));
+        painter.fillRect(whole, ground);
+        QRadialGradient glow(QPointF(w * 0.3, h * 0.15), w * 0.8);
+        glow.setColorAt(0, QColor(255, 255, 255, 45));
+        glow.setColorAt(1, QColor(255, 255, 255, 0));
+        painter.fillRect(whole, glow);
 
-    painter.setPen(QPen(QColor(255, 255, 255, 90), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(10.5, 10.5, w - 21, h - 21), 10, 10);
+        painter.setPen(QPen(QColor(255, 255, 255, 90), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(10.5, 10.5, w - 21, h - 21), 10, 10);
 
-    drawPebbles(painter, QPointF(w / 2, 68), 1.25, QColor(255, 255, 255, 235));
+        drawPebbles(painter, QPointF(w / 2, 68), 1.25, QColor(255, 255, 255, 235));
 
-    const std::vector<Run> title{
-        {QStringLiteral("Pebble's"), makeFont(fonts.serif, 34, QFont::Bold, true)},
-        {QStringLiteral(" Product"), makeFont(fonts.serif, 28, QFont::Normal, true)}};
-    drawRunsCentred(painter, title, w / 2, 132, Qt::white, true);
+        const std::vector<Run> title{
+            {QStringLiteral("Pebble's"), makeFont(fonts.serif, 34, QFont::Bold, true)},
+            {QStringLiteral(" Product"), makeFont(fonts.serif, 28, QFont::Normal, true)}};
+        drawRunsCentred(painter, title, w / 2, 132, Qt::white, true);
 
-    painter.fillRect(QRectF(w / 2 - 36, 146, 72, 1), QColor(255, 255, 255, 140));
-    drawRunsCentred(painter,
-                    {{QStringLiteral("Sister Concern of Quillmoor"),
-                      makeFont(fonts.sans, 12, QFont::Normal, false, 0.6)}},
-                    w / 2, 168, QColor(255, 255, 255, 235), true);
-    painter.end();
-    return opaque(image);
+        painter.fillRect(QRectF(w / 2 - 36, 146, 72, 1), QColor(255, 255, 255, 140));
+        drawRunsCentred(painter,
+                        {{QStringLiteral("Sister Concern of Quillmoor"),
+                          makeFont(fonts.sans, 12, QFont::Normal, false, 0.6)}},
+                        w / 2, 168, QColor(255, 255, 255, 235), true);
+    });
 }
 
 QImage exitBackground(QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    const qreal centre = 265.0 / 2;  // the outline is one pixel wider than the picture
-
     // plain below the question, where the two buttons stand on it
-    painter.fillRect(image.rect(), kExitGreen);
-    QLinearGradient top(QPointF(0, 0), QPointF(0, 118));
-    top.setColorAt(0, QColor(0x13, 0x6E, 0x2A));
-    top.setColorAt(1, kExitGreen);
-    painter.fillRect(QRectF(0, 0, w, 118), top);
-    painter.setPen(QPen(QColor(255, 255, 255, 60), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(8.5, 8.5, w - 17, h - 17), 9, 9);
+    return paintPicture(size, kExitGreen, [&](QPainter& painter) {
+        const qreal w = size.width();
+        const qreal h = size.height();
+        const qreal centre = 265.0 / 2;  // the outline is one pixel wider than the picture
 
-    drawRunsCentred(painter, {{QStringLiteral("Quillmoor"), makeFont(fonts.serif, 25, QFont::Bold, true)}},
-                    centre, 48, Qt::white, true);
-    drawRunsCentred(painter,
-                    {{QStringLiteral("Latin Loan Word Dictionary"),
-                      makeFont(fonts.sans, 12, QFont::Bold, false, 0.8)}},
-                    centre, 68, Qt::white, true);
-    painter.fillRect(QRectF(centre - 50, 81, 100, 1), QColor(255, 255, 255, 110));
-    drawRunsCentred(painter,
-                    {{QStringLiteral("Are you sure you want to Exit?"),
-                      makeFont(fonts.sans, 13, QFont::Normal, true)}},
-                    centre, 106, Qt::white, true);
-    painter.end();
-    return opaque(image);
+        fillVertical(painter, QRectF(0, 0, w, 118), QColor(0x13, 0x6E, 0x2A), kExitGreen);
+        painter.setPen(QPen(QColor(255, 255, 255, 60), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(8.5, 8.5, w - 17, h - 17), 9, 9);
+
+        drawRunsCentred(painter, {{QStringLiteral("Quillmoor"), makeFont(fonts.serif, 25, QFont::Bold, true)}},
+                        centre, 48, Qt::white, true);
+        drawRunsCentred(painter,
+                        {{QStringLiteral("Latin Loan Word Dictionary"),
+                          makeFont(fonts.sans, 12, QFont::Bold, false, 0.8)}},
+                        centre, 68, Qt::white, true);
+        painter.fillRect(QRectF(centre - 50, 81, 100, 1), QColor(255, 255, 255, 110));
+        drawRunsCentred(painter,
+                        {{QStringLiteral("Are you sure you want to Exit?"),
+                          makeFont(fonts.sans, 13, QFont::Normal, true)}},
+                        centre, 106, Qt::white, true);
+    });
 }
 
-QImage magnifierBackground(QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    const qreal centre = 309.0 / 2;  // the outline cuts the picture's right edge at 309
-    constexpr qreal kTopBar = 32;
-    constexpr qreal kBottomBar = 24;
-
-    QLinearGradient body(QPointF(0, kTopBar), QPointF(0, kTopBar + 50));
-    body.setColorAt(0, kMint);
-    body.setColorAt(1, Qt::white);
-    painter.fillRect(QRectF(0, kTopBar, w, 50), body);
-
-    fillBar(painter, QRectF(0, 0, w, kTopBar));
-    painter.fillRect(QRectF(0, kTopBar, w, 2), kAccent);
-    fillShadow(painter, QRectF(0, kTopBar + 2, w, 4), true);
-    const std::vector<Run> title =
-        productTitle(fonts, 15, QStringLiteral("  Latin Loan Word Dictionary"), 10.5);
-    drawRunsCentred(painter, title, centre, capCentredBaseline(title[1].font, &image, (2 + kTopBar) / 2),
-                    Qt::white, true);
-
-    const qreal bottomTop = h - kBottomBar;
-    fillShadow(painter, QRectF(0, bottomTop - 6, w, 4), false);
-    painter.fillRect(QRectF(0, bottomTop - 2, w, 2), kAccent);
-    fillBar(painter, QRectF(0, bottomTop, w, kBottomBar));
-    const std::vector<Run> footer = productTitle(fonts, 14, QStringLiteral("  Magnifier Tool"), 11);
-    drawRunsCentred(painter, footer, centre,
-                    capCentredBaseline(footer[1].font, &image, bottomTop + kBottomBar / 2), Qt::white,
-                    true);
-    painter.end();
-    return opaque(image);
-}
-
-// The 64 x 64 icons: a green rounded square, transparent around it.
-void iconGround(QPainter& painter) {
-    const QRectF square(2.5, 2.5, 59, 59);
-    QPainterPath path;
-    path.addRoundedRect(square, 12, 12);
-    QLinearGradient gradient(square.topLeft(), square.bottomRight());
-    gradient.setColorAt(0, QColor(0x3A, 0xB0, 0x53));
-    gradient.setColorAt(1, QColor(0x0F, 0x66, 0x27));
-    painter.fillPath(path, gradient);
-    painter.save();
-    painter.setClipPath(path);
-    QLinearGradient gloss(square.topLeft(), QPointF(square.left(), square.center().y()));
-    gloss.setColorAt(0, QColor(255, 255, 255, 60));
-    gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.fillRect(QRectF(square.topLeft(), QSizeF(square.width(), square.height() / 2)), gloss);
-    painter.restore();
-    painter.setPen(QPen(QColor(0x0B, 0x52, 0x1F), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+// A 64 x 64 icon: a green rounded square, transparent around it, with
+// `paint(painter)` drawing on the square.
+template <typename Paint>
+QImage iconPicture(QSize size, Paint&& paint) {
+    return paintPicture(size, Qt::transparent, [&](QPainter& painter) {
+        fillFace(painter, QRectF(2.5, 2.5, 59, 59), 12,
+                 {.top = QColor(0x3A, 0xB0, 0x53), .bottom = QColor(0x0F, 0x66, 0x27),
+                  .edge = QColor(0x0B, 0x52, 0x1F), .glossAlpha = 60, .diagonal = true});
+        paint(painter);
+    });
 }
 
 QImage lettersIcon(QSize size, const QString& word, const PictureFonts& fonts) {
-    QImage image = canvas(size, true);
-    QPainter painter(&image);
-    beginPainter(painter);
-    iconGround(painter);
+    return iconPicture(size, [&](QPainter& painter) {
+        // three lines, like lines of text
+        painter.setPen(whitePen(3));
+        const qreal lengths[] = {36, 28, 32};
+        for (int i = 0; i < 3; ++i) {
+            const qreal y = 13.5 + 7 * i;
+            painter.drawLine(QPointF(14, y), QPointF(14 + lengths[i], y));
+        }
 
-    // three lines, like lines of text
-    painter.setPen(whitePen(3));
-    const qreal lengths[] = {36, 28, 32};
-    for (int i = 0; i < 3; ++i) {
-        const qreal y = 13.5 + 7 * i;
-        painter.drawLine(QPointF(14, y), QPointF(14 + lengths[i], y));
-    }
-
-    qreal pixels = 18;
-    QFont font = makeFont(fonts.sans, pixels, QFont::Bold);
-    while (pixels > 8 && QFontMetricsF(font, &image).horizontalAdvance(word) > 46) {
-        pixels -= 0.5;
-        font = makeFont(fonts.sans, pixels, QFont::Bold);
-    }
-    drawRunsCentred(painter, {{word, font}}, 32, capCentredBaseline(font, &image, 46), Qt::white, true);
-    painter.end();
-    return image;
+        qreal pixels = 18;
+        QFont font = makeFont(fonts.sans, pixels, QFont::Bold);
+        while (pixels > 8 && QFontMetricsF(font, painter.device()).horizontalAdvance(word) > 46) {
+            pixels -= 0.5;
+            font = makeFont(fonts.sans, pixels, QFont::Bold);
+        }
+        drawWhiteCentred(painter, {{word, font}}, font, QPointF(32, 46));
+    });
 }
 
 QImage keyboardIcon(QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, true);
-    QPainter painter(&image);
-    beginPainter(painter);
-    iconGround(painter);
-
-    // three rows of Bengali letters: vowels, then two rows of consonants
-    const char16_t* rows[3][3] = {{u"\u0985", u"\u0986", u"\u0987"},
-                                  {u"\u0995", u"\u0996", u"\u0997"},
-                                  {u"\u09AA", u"\u09AB", u"\u09AC"}};
-    const QFont font = makeFont(fonts.bengali, 15, QFont::Bold);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            QPainterPath path;
-            path.addText(0, 0, font, QString::fromUtf16(rows[row][column]));
-            fillCentredPath(painter, path, QRectF(9 + 16 * column, 9 + 16 * row, 14, 14), Qt::white);
+    return iconPicture(size, [&](QPainter& painter) {
+        // three rows of Bengali letters: vowels, then two rows of consonants
+        const char16_t* rows[3][3] = {{u"\u0985", u"\u0986", u"\u0987"},
+                                      {u"\u0995", u"\u0996", u"\u0997"},
+                                      {u"\u09AA", u"\u09AB", u"\u09AC"}};
+        const QFont font = makeFont(fonts.bengali, 15, QFont::Bold);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                QPainterPath path;
+                path.addText(0, 0, font, QString::fromUtf16(rows[row][column]));
+                fillCentredPath(painter, path, QRectF(9 + 16 * column, 9 + 16 * row, 14, 14), Qt::white);
+            }
         }
-    }
-    painter.end();
-    return image;
+    });
+}
+
+// A green button filling the whole picture, its corners rounded by `radius`,
+// with `paint(painter)` drawing the symbol on it.
+template <typename Paint>
+QImage buttonPicture(QSize size, qreal radius, Paint&& paint) {
+    return paintPicture(size, Qt::white, [&](QPainter& painter) {
+        fillButton(painter, buttonFace(size), radius);
+        paint(painter);
+    });
 }
 
 QImage magnifierButton(QSize size) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    fillButton(painter, QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 6);
-    painter.setPen(whitePen(2.6));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(16.5, 14.5), 7.5, 7.5);
-    painter.setPen(whitePen(4));
-    painter.drawLine(QPointF(22.2, 20.2), QPointF(27.5, 25.5));
-    painter.end();
-    return opaque(image);
+    return buttonPicture(size, 6, [](QPainter& painter) {
+        painter.setPen(whitePen(2.6));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(16.5, 14.5), 7.5, 7.5);
+        painter.setPen(whitePen(4));
+        painter.drawLine(QPointF(22.2, 20.2), QPointF(27.5, 25.5));
+    });
 }
 
 QImage closeButton(QSize size) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    fillButton(painter, QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 7);
-    painter.setPen(whitePen(3.4));
-    painter.drawLine(QPointF(13.5, 13.5), QPointF(26.5, 26.5));
-    painter.drawLine(QPointF(26.5, 13.5), QPointF(13.5, 26.5));
-    painter.end();
-    return opaque(image);
+    return buttonPicture(size, 7, [](QPainter& painter) {
+        painter.setPen(whitePen(3.4));
+        painter.drawLine(QPointF(13.5, 13.5), QPointF(26.5, 26.5));
+        painter.drawLine(QPointF(26.5, 13.5), QPointF(13.5, 26.5));
+    });
 }
 
 // One blade of the scissors: a tapering shape from near the handle to its tip.
@@ -527,74 +532,52 @@ QPainterPath blade(const QPointF& base, const QPointF& tip, qreal baseWidth) {
 }
 
 QImage clearKey(QSize size) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    fillButton(painter, QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 7);
-
-    // open scissors, points up: two blades crossing at the pivot, two rings
-    const QPointF pivot(20, 19.5);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    painter.drawPath(blade(QPointF(16.6, 25.5), QPointF(25.5, 7.5), 3.2));
-    painter.drawPath(blade(QPointF(23.4, 25.5), QPointF(14.5, 7.5), 3.2));
-    painter.setPen(whitePen(2.4));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(14.2, 29.2), 4.4, 4.4);
-    painter.drawEllipse(QPointF(25.8, 29.2), 4.4, 4.4);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kButtonBottom);
-    painter.drawEllipse(pivot, 1.2, 1.2);
-    painter.end();
-    return opaque(image);
+    return buttonPicture(size, 7, [](QPainter& painter) {
+        // open scissors, points up: two blades crossing at the pivot, two rings
+        const QPointF pivot(20, 19.5);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawPath(blade(QPointF(16.6, 25.5), QPointF(25.5, 7.5), 3.2));
+        painter.drawPath(blade(QPointF(23.4, 25.5), QPointF(14.5, 7.5), 3.2));
+        painter.setPen(whitePen(2.4));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(14.2, 29.2), 4.4, 4.4);
+        painter.drawEllipse(QPointF(25.8, 29.2), 4.4, 4.4);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kButtonBottom);
+        painter.drawEllipse(pivot, 1.2, 1.2);
+    });
 }
 
+// The centre of a picture of `size`.
+QPointF middle(QSize size) { return QPointF(size.width() / 2.0, size.height() / 2.0); }
+
 QImage answerButton(QSize size, const QString& answer, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    image.fill(kExitGreen);  // the exit window's ground shows in the corners
-    QPainter painter(&image);
-    beginPainter(painter);
-    const QRectF rect(0.5, 0.5, size.width() - 1, size.height() - 1);
-    QPainterPath path;
-    path.addRoundedRect(rect, 7, 7);
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, QColor(0x46, 0xB8, 0x5E));
-    gradient.setColorAt(1, QColor(0x1C, 0x84, 0x36));
-    painter.fillPath(path, gradient);
-    painter.setPen(QPen(QColor(0xA8, 0xE3, 0xB2), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    const QFont font = makeFont(fonts.sans, 12.5, QFont::Bold, false, 0.5);
-    drawRunsCentred(painter, {{answer, font}}, size.width() / 2.0,
-                    capCentredBaseline(font, &image, size.height() / 2.0), Qt::white, true);
-    painter.end();
-    return opaque(image);
+    // the exit window's ground shows in the corners
+    return paintPicture(size, kExitGreen, [&](QPainter& painter) {
+        fillFace(painter, buttonFace(size), 7,
+                 {.top = QColor(0x46, 0xB8, 0x5E), .bottom = QColor(0x1C, 0x84, 0x36),
+                  .edge = QColor(0xA8, 0xE3, 0xB2), .glossAlpha = 0, .diagonal = false});
+        const QFont font = makeFont(fonts.sans, 12.5, QFont::Bold, false, 0.5);
+        drawWhiteCentred(painter, {{answer, font}}, font, middle(size));
+    });
 }
 
 QImage magnifierCloseButton(QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    fillButton(painter, QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 6);
-    const QFont font = makeFont(fonts.sans, 21, QFont::Bold);
-    drawRunsCentred(painter, {{QStringLiteral("C"), font}}, size.width() / 2.0,
-                    capCentredBaseline(font, &image, size.height() / 2.0), Qt::white, true);
-    painter.end();
-    return opaque(image);
+    return buttonPicture(size, 6, [&](QPainter& painter) {
+        const QFont font = makeFont(fonts.sans, 21, QFont::Bold);
+        drawWhiteCentred(painter, {{QStringLiteral("C"), font}}, font, middle(size));
+    });
 }
 
 QImage chevronButton(QSize size, bool pointsRight) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    fillButton(painter, QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 4);
-    painter.setPen(whitePen(2.3));
-    const qreal tipX = pointsRight ? 13 : 7;
-    const qreal tailX = pointsRight ? 8 : 12;
-    const QPointF points[] = {{tailX, 5}, {tipX, 10}, {tailX, 15}};
-    painter.drawPolyline(points, 3);
-    painter.end();
-    return opaque(image);
+    return buttonPicture(size, 4, [&](QPainter& painter) {
+        painter.setPen(whitePen(2.3));
+        const qreal tipX = pointsRight ? 13 : 7;
+        const qreal tailX = pointsRight ? 8 : 12;
+        const QPointF points[] = {{tailX, 5}, {tipX, 10}, {tailX, 15}};
+        painter.drawPolyline(points, 3);
+    });
 }
 
 }  // namespace
@@ -613,11 +596,11 @@ QImage drawPicture(Picture picture, QSize size, const PictureFonts& fonts) {
     switch (picture) {
         case Picture::MainBackground: return mainBackground(size, fonts);
         case Picture::KeyboardBackground:
-            return panelBackground(size, QStringLiteral("Pebble's On Screen Keyboard"), fonts, 5, 499);
+            return windowBackground(size, QStringLiteral("Pebble's On Screen Keyboard"), fonts, 5, 499);
         case Picture::WhoWeAreBackground:
-            return panelBackground(size, QStringLiteral("Who We Are"), fonts, 2, 497);
-        case Picture::HelpBackground: return panelBackground(size, QStringLiteral("HELP"), fonts, 2, 497);
-        case Picture::TermsBackground: return panelBackground(size, QStringLiteral("TERMS"), fonts, 2, 497);
+            return windowBackground(size, QStringLiteral("Who We Are"), fonts, 2, 497);
+        case Picture::HelpBackground: return windowBackground(size, QStringLiteral("HELP"), fonts, 2, 497);
+        case Picture::TermsBackground: return windowBackground(size, QStringLiteral("TERMS"), fonts, 2, 497);
         case Picture::SplashBackground: return splashBackground(size, fonts);
         case Picture::ExitBackground: return exitBackground(size, fonts);
         case Picture::MagnifierBackground: return magnifierBackground(size, fonts);
@@ -641,34 +624,28 @@ QImage drawPicture(Picture picture, QSize size, const PictureFonts& fonts) {
 }
 
 QImage drawKeyFace(const QString& text, QSize size, const PictureFonts& fonts) {
-    QImage image = canvas(size, false);
-    QPainter painter(&image);
-    beginPainter(painter);
-    const QRectF face(0.5, 0.5, size.width() - 1, size.height() - 1);
-    fillButton(painter, face, 7);
-
-    QFont font;
-    QString reference;  // a letter of full height: the faces share its placement
-    if (!fonts.glyph.isEmpty()) {
-        font = makeFont(fonts.glyph, 29);
-        // a code the glyph font lacks must show as missing, not come from another font
-        font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferAntialias));
-        reference = QStringLiteral("K");  // the consonant ka
-    } else {
-        font = makeFont(fonts.sans, 20, QFont::Bold);
-        reference = QStringLiteral("H");
-    }
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    QPainterPath referencePath;
-    referencePath.addText(0, 0, font, reference);
-    const QRectF box = face.adjusted(5, 5, -5, -5);
-    const QTransform place = keyFacePlacement(path.boundingRect(), referencePath.boundingRect(), box);
-    path = place.map(path);
-    painter.fillPath(path.translated(0, 0.8), QColor(0, 0, 0, 60));  // soft shadow
-    painter.fillPath(path, Qt::white);
-    painter.end();
-    return opaque(image);
+    return buttonPicture(size, 7, [&](QPainter& painter) {
+        QFont font;
+        QString reference;  // a letter of full height: the faces share its placement
+        if (!fonts.glyph.isEmpty()) {
+            font = makeFont(fonts.glyph, 29);
+            // a code the glyph font lacks must show as missing, not come from another font
+            font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferAntialias));
+            reference = QStringLiteral("K");  // the consonant ka
+        } else {
+            font = makeFont(fonts.sans, 20, QFont::Bold);
+            reference = QStringLiteral("H");
+        }
+        QPainterPath path;
+        path.addText(0, 0, font, text);
+        QPainterPath referencePath;
+        referencePath.addText(0, 0, font, reference);
+        const QRectF box = buttonFace(size).adjusted(5, 5, -5, -5);
+        const QTransform place = keyFacePlacement(path.boundingRect(), referencePath.boundingRect(), box);
+        path = place.map(path);
+        painter.fillPath(path.translated(0, 0.8), QColor(0, 0, 0, 60));  // soft shadow
+        painter.fillPath(path, Qt::white);
+    });
 }
 
 }  // namespace assets

@@ -2,6 +2,7 @@
 // and a press-and-drag moving a window by its background but not by a label.
 #include "platform/Application.h"
 #include "platform/Fonts.h"
+#include "platform/Screen.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
 #include "windows/Form2.h"
@@ -18,6 +19,7 @@
 
 #include <ostream>
 
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -156,6 +158,24 @@ TEST(XDrag, PressAndDragOnALabelLeavesTheWindowWhereItIs) {
     Drag(help, help.rect().center(), QPoint(60, 40));
     QTest::qWait(100);
     EXPECT_EQ(PositionOnScreen(main), start);
+}
+
+// The outline follows the screen's twips per pixel; the magnifier's box at 12
+// twips per pixel has halves to round (30 / 12 = 2.5 -> 2, 4230 / 12 = 352.5
+// -> 352). A run of this test is started at 120 dots per inch as well.
+TEST(ScreenFactor, MagnifierOutlineFollowsTheScreen) {
+    const platform::TwipsPerPixel factors = platform::ScreenTwipsPerPixel();
+    if (const char* expected = std::getenv("EXPECTED_TWIPS_PER_PIXEL")) {
+        ASSERT_EQ(factors.x, std::strtof(expected, nullptr));
+    }
+    ASSERT_TRUE(factors.x == 12.0f || factors.x == 15.0f) << factors.x;
+    const QRect outline = factors.x == 12.0f ? QRect(QPoint(0, 2), QPoint(385, 351)) : QRect(QPoint(0, 2), QPoint(308, 281));
+    Program program;
+    windows::Form10& magnifier = program.forms.form10();
+    magnifier.Show();
+    WaitExposed(magnifier);
+    EXPECT_EQ(magnifier.mask().boundingRect(), outline);
+    EXPECT_EQ(ShapeExtents(magnifier), outline);
 }
 
 int main(int argc, char** argv) {
