@@ -135,7 +135,6 @@ void Form::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     hide();
-    emit Unloaded();
     deleteLater();
 }
 

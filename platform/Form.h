@@ -60,9 +60,6 @@ public:
     int MousePointer() const { return mousePointer_; }
     void setMousePointer(int pointer);
 
-signals:
-    void Unloaded();
-
 protected:
     // Runs before Form_Load (the window shell applies the outline there).
     virtual void PrepareLoad() {}

@@ -8,7 +8,6 @@
 #include <QStringView>
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +21,6 @@ public:
 
     // Appends a row of glyph-code text (rows are never sorted).
     void AddItem(std::string_view glyphCodes);
-    std::span<const std::string> Rows() const { return rows_; }
 
     // -1: no row selected.
     std::int16_t ListIndex() const;
