@@ -185,29 +185,31 @@ def bengali_features(table):
     return features
 
 
+def subtables_of(table, lookup_indices):
+    """The subtables of the given lookups, extension wrappers removed."""
+    for index in lookup_indices:
+        for sub in table.LookupList.Lookup[index].SubTable:
+            yield sub.ExtSubTable if sub.LookupType == 7 else sub
+
+
 def ligatures_of(table, lookup_indices):
     """All ligature rules of the given lookups: {(first, rest...): ligature}."""
     result = {}
-    for index in lookup_indices:
-        for sub in table.LookupList.Lookup[index].SubTable:
-            if sub.LookupType == 7:
-                sub = sub.ExtSubTable
-            if isinstance(sub, ot.LigatureSubst):
-                for first, ligs in sub.ligatures.items():
-                    for lig in ligs:
-                        result.setdefault((first, *lig.Component), lig.LigGlyph)
+    for sub in subtables_of(table, lookup_indices):
+        if isinstance(sub, ot.LigatureSubst):
+            for first, ligs in sub.ligatures.items():
+                for lig in ligs:
+                    result.setdefault((first, *lig.Component), lig.LigGlyph)
     return result
 
 
 def singles_of(table, lookup_indices):
+    """All single substitutions of the given lookups: {glyph: replacement}."""
     result = {}
-    for index in lookup_indices:
-        for sub in table.LookupList.Lookup[index].SubTable:
-            if sub.LookupType == 7:
-                sub = sub.ExtSubTable
-            if isinstance(sub, ot.SingleSubst):
-                for key, value in sub.mapping.items():
-                    result.setdefault(key, value)
+    for sub in subtables_of(table, lookup_indices):
+        if isinstance(sub, ot.SingleSubst):
+            for key, value in sub.mapping.items():
+                result.setdefault(key, value)
     return result
 
 
