@@ -43,22 +43,17 @@ Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layo
     if (const QPixmap icon = LoadPicture(layout.icon); !icon.isNull()) setWindowIcon(QIcon(icon));
     setFont(MakeFont(layout.font));
 
-    for (const auto& entry : layout.controls) CreateControl(entry);
-
-    // Text and list boxes lie above labels, pictures and shapes.
+    // Text and list boxes lie above labels, pictures and shapes, and take the
+    // focus in the order of their tab positions.
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (auto& [name, object] : controls_) {
-        if (auto* box = qobject_cast<TextBox*>(object)) box->raise(), focusable.emplace_back(0, box);
-        if (auto* list = qobject_cast<ListBox*>(object)) list->raise(), focusable.emplace_back(0, list);
+    for (const auto& entry : layout.controls) {
+        CreateControl(entry);
+        if (entry.kind == layouts::ControlKind::TextBox || entry.kind == layouts::ControlKind::ListBox) {
+            focusable.emplace_back(entry.tabIndex, static_cast<QWidget*>(controls_.at(std::string(entry.name))));
+        }
     }
-    // Tab order from the layout's tab positions.
-    for (auto& [tab, widget] : focusable) {
-        const auto it = std::find_if(layout.controls.begin(), layout.controls.end(), [&](const auto& c) {
-            return ToQString(c.name) == widget->objectName();
-        });
-        tab = it->tabIndex;
-    }
-    std::sort(focusable.begin(), focusable.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (auto& entry : focusable) entry.second->raise();
+    std::stable_sort(focusable.begin(), focusable.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1].second, focusable[i].second);
     if (!focusable.empty()) focusable.front().second->setFocus(Qt::OtherFocusReason);
