@@ -2,10 +2,9 @@
 """Builds the program's glyph font, "Pebble Glyph Bengali", from Noto Sans Bengali.
 
 The dictionary keeps its Bengali text as 8-bit glyph codes. To draw a text the
-program turns every byte into one character, the byte's Windows-1252 reading
-(the five bytes that code page leaves undefined become U+0081, U+008D, U+008F,
-U+0090 and U+009D; byte 0xAD becomes U+F0AD because the soft hyphen would be
-drawn as nothing), and lays that string out with this font. The shaper sees
+program turns every byte into one character, as the byte table
+platform/glyph-chars.tsv reads it (Windows-1252, with a character for every
+byte), and lays that string out with this font. The shaper sees
 Latin and common characters only, so everything Bengali about the drawing lives
 in this font:
 
@@ -38,7 +37,8 @@ The output is reproducible: the same inputs give the same bytes.
 
 Usage: build_glyph_font.py --source NotoSansBengali-Regular.ttf
        --latin-source NotoSans-Regular.ttf --map bijoy-map.tsv
-       --hb-shape /usr/bin/hb-shape --output PebbleGlyphBengali.ttf
+       [--glyph-chars glyph-chars.tsv] --hb-shape /usr/bin/hb-shape
+       --output PebbleGlyphBengali.ttf
 """
 
 import argparse
@@ -58,14 +58,13 @@ try:
 except ImportError as exc:  # pragma: no cover - reported to the build
     sys.exit(f"build_glyph_font: fontTools is missing ({exc}); install python3-fonttools")
 
+sys.dont_write_bytecode = True  # keep the source tree clean
+from glyph_chars import DEFAULT_PATH as GLYPH_CHARS_PATH, read_glyph_chars
+
 FAMILY = "Pebble Glyph Bengali"
 POSTSCRIPT_NAME = "PebbleGlyphBengali-Regular"
 VERSION = "1.000"
 
-# Bytes Windows-1252 leaves undefined keep their own value as a C1 control.
-CP1252_UNDEFINED = (0x81, 0x8D, 0x8F, 0x90, 0x9D)
-SOFT_HYPHEN_BYTE = 0xAD
-SOFT_HYPHEN_STAND_IN = 0xF0AD
 # Bytes the glyph-code text uses that the encoding table leaves implicit.
 EXTRA_BYTES = {0x20: [0x20], 0xA0: [0xA0]}
 
@@ -75,17 +74,6 @@ DOTTED_CIRCLE = 0x25CC
 
 class BuildError(Exception):
     pass
-
-
-def byte_to_char(byte):
-    """The character the program draws for one glyph-code byte."""
-    if not 0 <= byte <= 0xFF:
-        raise BuildError(f"byte value out of range: {byte}")
-    if byte == SOFT_HYPHEN_BYTE:
-        return SOFT_HYPHEN_STAND_IN
-    if byte in CP1252_UNDEFINED:
-        return byte
-    return ord(bytes([byte]).decode("cp1252"))
 
 
 def read_map(path):
@@ -351,8 +339,9 @@ def script_list(feature_count):
 
 
 class GlyphFontBuilder:
-    def __init__(self, source_path, entries, hb_shape, latin_path=None):
+    def __init__(self, source_path, entries, chars, hb_shape, latin_path=None):
         self.source_path = source_path
+        self.chars = chars
         self.latin_path = latin_path
         self.latin = None
         self.entries = dict(entries)
@@ -458,7 +447,7 @@ class GlyphFontBuilder:
         run_of = dict(zip(several, runs))
         for byte in sorted(self.entries):
             cps, role = self.entries[byte]
-            char = byte_to_char(byte)
+            char = self.chars[byte]
             if role == "reph":
                 cmap[char] = reph
             elif len(cps) == 1:
@@ -690,12 +679,18 @@ def main(argv=None):
     parser.add_argument("--map", required=True, help="glyph-code table (bijoy-map.tsv)")
     parser.add_argument("--latin-source",
                         help="NotoSans-Regular.ttf, for punctuation the Bengali font lacks")
+    parser.add_argument("--glyph-chars", default=GLYPH_CHARS_PATH,
+                        help="the character of each byte (platform/glyph-chars.tsv)")
     parser.add_argument("--hb-shape", default="hb-shape", help="hb-shape program")
     parser.add_argument("--output", required=True, help="font file to write")
     args = parser.parse_args(argv)
     try:
         entries = read_map(args.map)
-        font = GlyphFontBuilder(args.source, entries, args.hb_shape, args.latin_source).build()
+        try:
+            chars = read_glyph_chars(args.glyph_chars)
+        except ValueError as exc:
+            raise BuildError(str(exc))
+        font = GlyphFontBuilder(args.source, entries, chars, args.hb_shape, args.latin_source).build()
         tmp = args.output + ".tmp"
         try:
             font.save(tmp)

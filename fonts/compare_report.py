@@ -32,7 +32,9 @@ try:
 except ImportError as exc:  # pragma: no cover
     sys.exit(f"compare_report: fontTools is missing ({exc}); install python3-fonttools")
 
-CP1252_UNDEFINED = (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+sys.dont_write_bytecode = True  # keep the source tree clean
+from glyph_chars import DEFAULT_PATH as GLYPH_CHARS_PATH, read_glyph_chars
+
 DEFAULT_MIN_SCORE = 0.99
 
 
@@ -40,18 +42,16 @@ class InputError(Exception):
     pass
 
 
-def glyph_code_text(text):
-    """The string the program draws for glyph-code text given as its cp1252 characters."""
+def glyph_code_text(text, chars):
+    """The string the program draws for glyph-code text given as its Windows-1252 characters.
+
+    Tables write byte 0xAD as the soft hyphen, its Windows-1252 reading."""
+    codes = set(chars)
     out = []
-    for ch in text:
-        if ord(ch) in CP1252_UNDEFINED:
-            byte = ord(ch)
-        else:
-            try:
-                byte = ch.encode("cp1252")[0]
-            except UnicodeEncodeError:
-                raise InputError(f"{ch!r} (U+{ord(ch):04X}) is not a glyph code")
-        out.append("\uF0AD" if byte == 0xAD else ch)
+    for ch in text.replace("\u00AD", chr(chars[0xAD])):
+        if ord(ch) not in codes:
+            raise InputError(f"{ch!r} (U+{ord(ch):04X}) is not a glyph code")
+        out.append(ch)
     return "".join(out)
 
 
@@ -265,10 +265,14 @@ def score(ours, reference, window):
 
 def compare(args):
     rows = read_table(args.table)
+    try:
+        chars = read_glyph_chars(args.glyph_chars)
+    except ValueError as exc:
+        raise InputError(str(exc))
     ours_texts, problems = [], {}
     for i, (label, bijoy, _) in enumerate(rows):
         try:
-            ours_texts.append(glyph_code_text(bijoy))
+            ours_texts.append(glyph_code_text(bijoy, chars))
         except InputError as exc:
             problems[i] = str(exc)
             ours_texts.append(" ")
@@ -304,6 +308,8 @@ def main(argv=None):
     parser.add_argument("--font", required=True, help="the glyph font")
     parser.add_argument("--reference", required=True, help="Noto Sans Bengali")
     parser.add_argument("--table", required=True, help="TSV with bijoy and unicode columns")
+    parser.add_argument("--glyph-chars", default=GLYPH_CHARS_PATH,
+                        help="the character of each byte (platform/glyph-chars.tsv)")
     parser.add_argument("--hb-shape", default="hb-shape")
     parser.add_argument("--min-score", type=float, default=DEFAULT_MIN_SCORE)
     parser.add_argument("--ppem", type=int, default=40, help="pixels per em of the images")
