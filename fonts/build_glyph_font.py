@@ -6,7 +6,8 @@ program turns every byte into one character, as the byte table
 platform/glyph-chars.tsv reads it (Windows-1252, with a character for every
 byte), and lays that string out with this font. The shaper sees
 Latin and common characters only, so everything Bengali about the drawing lives
-in this font:
+in this font. The font also carries Noto's Unicode Bengali untouched, so
+Unicode text typed or pasted into a glyph-code box reads right as well:
 
 * cmap: each glyph-code character goes to the glyph its byte stands for, as
   read from the encoding table bijoy-map.tsv (its "codepoints" column, the
@@ -15,6 +16,12 @@ in this font:
   lacks, "@", comes from Noto Sans). A byte that means several (a half form
   such as "s-virama", a phala such as "virama-ba", a whole conjunct) gets a
   glyph of its own, composed of the glyphs Noto shapes that sequence to.
+  Every other character of Noto's (the Bengali block, ZWJ, ZWNJ, the dotted
+  circle, danda) keeps Noto's glyph; where the two meet, the glyph code wins
+  (ASCII digits, for one, draw Bengali digits).
+* GSUB, scripts beng and bng2: Noto's features and lookups as they are, so a
+  Bengali shaper draws Unicode text exactly as with Noto. Noto's glyphs keep
+  their ids and its lookups their indices.
 * GSUB (features ccmp and rlig, scripts DFLT and latn): first every
   several-character byte glyph is replaced by the glyphs of its characters,
   which turns the glyph-code text into Noto's own glyph stream in visual
@@ -30,8 +37,9 @@ in this font:
   half-form rule only fires before a consonant (a word-final hasanta stays
   visible); the initial e/ai-kar form is chosen from the preceding glyph; a
   mark with nothing to sit on gets a spacing form.
-* GPOS (features mark, dist, kern): Noto's mark attachment and distance
-  lookups, unchanged, so marks sit over and under their bases as in Noto.
+* GPOS: Noto's features for beng and bng2 as they are; for DFLT and latn
+  (features mark, dist, kern) the same mark attachment and distance lookups,
+  so marks sit over and under their bases as in Noto.
 
 The output is reproducible: the same inputs give the same bytes.
 
@@ -54,6 +62,7 @@ try:
     from fontTools.ttLib.tables import otTables as ot
     from fontTools.ttLib.tables._g_l_y_f import Glyph, GlyphComponent
     from fontTools.ttLib.tables import ttProgram
+    from fontTools.ttLib.tables._c_m_a_p import cmap_format_4
     from fontTools.otlLib import builder as otl
 except ImportError as exc:  # pragma: no cover - reported to the build
     sys.exit(f"build_glyph_font: fontTools is missing ({exc}); install python3-fonttools")
@@ -157,19 +166,29 @@ def shape_runs(hb_shape, font_path, texts):
     return [json.loads(line) for line in lines]
 
 
+def source_scripts(table):
+    """{script tag: {feature tag: [lookup indices]}} of a layout table's default languages."""
+    scripts = {}
+    for rec in table.ScriptList.ScriptRecord:
+        if rec.Script.LangSysRecord:
+            raise BuildError(f"source font has language systems under {rec.ScriptTag}")
+        lang = rec.Script.DefaultLangSys
+        if lang is None:
+            continue
+        features = scripts.setdefault(rec.ScriptTag, {})
+        for index in lang.FeatureIndex:
+            feature = table.FeatureList.FeatureRecord[index]
+            lookups = features.setdefault(feature.FeatureTag, [])
+            lookups += [i for i in feature.Feature.LookupListIndex if i not in lookups]
+    return scripts
+
+
 def bengali_features(table):
     """{feature tag: [lookup indices]} of the Bengali (bng2, else beng) default language."""
-    records = {rec.ScriptTag: rec.Script for rec in table.ScriptList.ScriptRecord}
-    script = records.get("bng2") or records.get("beng")
-    if script is None or script.DefaultLangSys is None:
+    scripts = source_scripts(table)
+    features = scripts.get("bng2") or scripts.get("beng")
+    if not features:
         raise BuildError("source font has no Bengali layout rules")
-    features = {}
-    for index in script.DefaultLangSys.FeatureIndex:
-        rec = table.FeatureList.FeatureRecord[index]
-        features.setdefault(rec.FeatureTag, [])
-        for lookup in rec.Feature.LookupListIndex:
-            if lookup not in features[rec.FeatureTag]:
-                features[rec.FeatureTag].append(lookup)
     return features
 
 
@@ -201,141 +220,105 @@ def singles_of(table, lookup_indices):
     return result
 
 
-def nested_indices(lookup):
-    """Lookup indices a contextual lookup calls."""
-    found = []
-    for sub in lookup.SubTable:
-        if sub.LookupType == 7:
-            sub = sub.ExtSubTable
-        for record in iter_lookup_records(sub):
-            found.append(record.LookupListIndex)
-    return found
+class GlyphCodeLookups:
+    """The lookups that shape glyph-code text, in the order they run.
 
+    They follow the source font's own lookups, which keep their indices, so
+    the source's features for Unicode Bengali stay exactly as they are. A
+    source lookup the chain runs is copied into its place in the chain (a
+    shaper runs a feature's lookups in index order); one a rule only calls is
+    used where it is."""
 
-def iter_lookup_records(sub):
-    """The SubstLookupRecords of a (chain) context subtable of any format."""
-    if isinstance(sub, (ot.ContextSubst, ot.ChainContextSubst)):
-        chain = isinstance(sub, ot.ChainContextSubst)
-        if sub.Format == 3:
-            yield from sub.SubstLookupRecord
-            return
-        if sub.Format == 1:
-            sets = sub.ChainSubRuleSet if chain else sub.SubRuleSet
-            attr = "ChainSubRule" if chain else "SubRule"
-        else:
-            sets = sub.ChainSubClassSet if chain else sub.SubClassSet
-            attr = "ChainSubClassRule" if chain else "SubClassRule"
-        for rule_set in sets or []:
-            if rule_set is None:
-                continue
-            for rule in getattr(rule_set, attr):
-                yield from rule.SubstLookupRecord
-
-
-class LookupList:
-    """Lookups in application order, mixing copies of the source font's and our own."""
-
-    def __init__(self, source_table):
+    def __init__(self, source_table, glyph_map):
         self.source = source_table.LookupList.Lookup
-        self.entries = []          # (lookup, kind, key)
-        self.source_position = {}  # source index -> position
-        self.pending = []          # (SubstLookupRecord, our lookup)
+        self.glyph_map = glyph_map
+        self.lookups = []    # our lookups and the copies, after the source's
+        self.run_order = []  # indices the glyph-code features run
+        self.taken = set()   # source lookups already run or called
 
-    def add_source(self, index):
-        if index in self.source_position:
-            return
-        self.source_position[index] = len(self.entries)
-        self.entries.append((copy.deepcopy(self.source[index]), "source", index))
+    def add(self, lookup):
+        self.lookups.append(lookup)
+        return len(self.source) + len(self.lookups) - 1
 
-    def add_own(self, lookup):
-        self.entries.append((lookup, "own", id(lookup)))
-        return lookup
+    def own(self, subtables):
+        """A lookup of our own that rules call; its index."""
+        return self.add(otl.buildLookup(subtables, 0))
 
-    def record(self, sequence_index, target):
-        rec = ot.SubstLookupRecord()
-        rec.SequenceIndex = sequence_index
-        rec.LookupListIndex = None
-        self.pending.append((rec, target))
-        return rec
+    def run_own(self, subtables):
+        self.run_order.append(self.own(subtables))
 
-    def finish(self):
-        """Adds lookups that are only called from others and fixes all indices."""
-        work = list(self.source_position)
-        while work:
-            index = work.pop()
-            for nested in nested_indices(self.source[index]):
-                if nested not in self.source_position:
-                    self.add_source(nested)
-                    work.append(nested)
-        own_position = {key: pos for pos, (_, kind, key) in enumerate(self.entries) if kind == "own"}
-        for lookup, kind, _ in self.entries:
-            if kind != "source":
-                continue
-            for sub in lookup.SubTable:
-                if sub.LookupType == 7:
-                    sub = sub.ExtSubTable
-                for record in iter_lookup_records(sub):
-                    record.LookupListIndex = self.source_position[record.LookupListIndex]
-        for record, target in self.pending:
-            if isinstance(target, int):
-                record.LookupListIndex = self.source_position[target]
-            else:
-                record.LookupListIndex = own_position[id(target)]
-        lookup_list = ot.LookupList()
-        lookup_list.Lookup = [lookup for lookup, _, _ in self.entries]
-        lookup_list.LookupCount = len(lookup_list.Lookup)
-        return lookup_list
+    def run_source(self, index):
+        """Runs a source lookup at this point of the chain, once."""
+        if index not in self.taken:
+            self.taken.add(index)
+            self.run_order.append(self.add(copy.deepcopy(self.source[index])))
+
+    def call_source(self, index):
+        """A source lookup for rules to call; its index."""
+        self.taken.add(index)
+        return index
+
+    def rule(self, backtrack, inputs, lookahead, calls):
+        """One chaining rule (format 3): glyph sets, backtrack nearest first;
+        calls are (position in the input, lookup index)."""
+        records = []
+        for position, lookup in calls:
+            rec = ot.SubstLookupRecord()
+            rec.SequenceIndex, rec.LookupListIndex = position, lookup
+            records.append(rec)
+        sub = ot.ChainContextSubst()
+        sub.Format = 3
+        coverage = lambda sets: [otl.buildCoverage(sorted(g), self.glyph_map) for g in sets]
+        sub.BacktrackGlyphCount, sub.BacktrackCoverage = len(backtrack), coverage(backtrack)
+        sub.InputGlyphCount, sub.InputCoverage = len(inputs), coverage(inputs)
+        sub.LookAheadGlyphCount, sub.LookAheadCoverage = len(lookahead), coverage(lookahead)
+        sub.SubstCount, sub.SubstLookupRecord = len(records), records
+        return sub
 
 
-def chain_rule(glyph_map, backtrack, inputs, lookahead, records):
-    """One format-3 chaining rule; backtrack is listed nearest glyph first."""
-    sub = ot.ChainContextSubst()
-    sub.Format = 3
-    sub.BacktrackGlyphCount = len(backtrack)
-    sub.BacktrackCoverage = [otl.buildCoverage(sorted(g), glyph_map) for g in backtrack]
-    sub.InputGlyphCount = len(inputs)
-    sub.InputCoverage = [otl.buildCoverage(sorted(g), glyph_map) for g in inputs]
-    sub.LookAheadGlyphCount = len(lookahead)
-    sub.LookAheadCoverage = [otl.buildCoverage(sorted(g), glyph_map) for g in lookahead]
-    sub.SubstCount = len(records)
-    sub.SubstLookupRecord = records
-    return sub
+def layout_lists(scripts):
+    """FeatureList and ScriptList for {script tag: {feature tag: [lookup indices]}}.
 
-
-def feature_list(tags_to_lookups):
-    features = ot.FeatureList()
-    features.FeatureRecord = []
-    for tag in sorted(tags_to_lookups):
+    One record per distinct feature; scripts and features in tag order, as
+    OpenType asks (shapers look scripts up by binary search)."""
+    features = sorted({(tag, tuple(lookups)) for script in scripts.values()
+                       for tag, lookups in script.items()})
+    position = {feature: i for i, feature in enumerate(features)}
+    feature_list = ot.FeatureList()
+    feature_list.FeatureRecord = []
+    for tag, lookups in features:
         rec = ot.FeatureRecord()
         rec.FeatureTag = tag
         rec.Feature = ot.Feature()
         rec.Feature.FeatureParams = None
-        rec.Feature.LookupListIndex = list(tags_to_lookups[tag])
-        rec.Feature.LookupCount = len(rec.Feature.LookupListIndex)
-        features.FeatureRecord.append(rec)
-    features.FeatureCount = len(features.FeatureRecord)
-    return features
-
-
-def script_list(feature_count):
-    """DFLT and latn, both with every feature: the shaper sees Latin/common text."""
-    scripts = ot.ScriptList()
-    scripts.ScriptRecord = []
-    for tag in ("DFLT", "latn"):
-        rec = ot.ScriptRecord()
-        rec.ScriptTag = tag
-        rec.Script = ot.Script()
+        rec.Feature.LookupListIndex = list(lookups)
+        rec.Feature.LookupCount = len(lookups)
+        feature_list.FeatureRecord.append(rec)
+    feature_list.FeatureCount = len(features)
+    script_list = ot.ScriptList()
+    script_list.ScriptRecord = []
+    for script_tag in sorted(scripts):
         lang = ot.LangSys()
         lang.LookupOrder = None
         lang.ReqFeatureIndex = 0xFFFF
-        lang.FeatureIndex = list(range(feature_count))
-        lang.FeatureCount = feature_count
+        lang.FeatureIndex = sorted(position[(tag, tuple(lookups))]
+                                   for tag, lookups in scripts[script_tag].items())
+        lang.FeatureCount = len(lang.FeatureIndex)
+        rec = ot.ScriptRecord()
+        rec.ScriptTag = script_tag
+        rec.Script = ot.Script()
         rec.Script.DefaultLangSys = lang
         rec.Script.LangSysRecord = []
         rec.Script.LangSysCount = 0
-        scripts.ScriptRecord.append(rec)
-    scripts.ScriptCount = len(scripts.ScriptRecord)
-    return scripts
+        script_list.ScriptRecord.append(rec)
+    script_list.ScriptCount = len(script_list.ScriptRecord)
+    return feature_list, script_list
+
+
+# Scripts the shaper gives glyph-code text: Latin, or none for punctuation.
+GLYPH_CODE_SCRIPTS = ("DFLT", "latn")
+# The source's scripts for Unicode Bengali, carried over as they are.
+BENGALI_SCRIPTS = ("beng", "bng2")
 
 
 class GlyphFontBuilder:
@@ -356,6 +339,7 @@ class GlyphFontBuilder:
             if tag not in self.font:
                 raise BuildError(f"source font has no {tag} table")
         self.source_cmap = self.font.getBestCmap()
+        self.unicode_cmap = dict(self.source_cmap)  # before any glyph is added to it
         self.source_order = list(self.font.getGlyphOrder())
         self.glyf = self.font["glyf"]
         self.hmtx = self.font["hmtx"]
@@ -436,10 +420,18 @@ class GlyphFontBuilder:
         self.add_composite(name, parts, pen)
         return name
 
-    # -- build --------------------------------------------------------------
+    # -- build: one step per function, in this order -------------------------
     def build(self):
-        reph = self.reph_glyph()
-        cmap, decode = {}, {}
+        for step in (self.map_glyph_codes, self.add_spacing_marks, self.set_glyph_order,
+                     self.build_cmap, self.build_gsub, self.build_gpos, self.build_gdef,
+                     self.build_names, self.build_os2, self.drop_stale_tables):
+            step()
+        return self.font
+
+    def map_glyph_codes(self):
+        """The glyph of every code, and the characters each several-character glyph stands for."""
+        self.reph = self.reph_glyph()
+        self.code_cmap, self.decode = {}, {}
         several = sorted(b for b, (cps, role) in self.entries.items()
                          if len(cps) > 1 and role != "reph")
         runs = shape_runs(self.hb_shape, self.source_path,
@@ -449,27 +441,13 @@ class GlyphFontBuilder:
             cps, role = self.entries[byte]
             char = self.chars[byte]
             if role == "reph":
-                cmap[char] = reph
+                self.code_cmap[char] = self.reph
             elif len(cps) == 1:
-                cmap[char] = self.nominal(cps[0])
+                self.code_cmap[char] = self.nominal(cps[0])
             else:
                 glyph = self.sequence_glyph(byte, cps, run_of[byte])
-                cmap[char] = glyph
-                decode[glyph] = [self.nominal(cp) for cp in cps]
-        spacing = self.spacing_marks(sorted(set(cmap.values())))
-        order = self.source_order + self.new_glyphs
-        self.font.setGlyphOrder(order)
-        self.glyf.glyphOrder = order
-        self.build_cmap(cmap)
-        self.build_gsub(decode, reph, spacing)
-        self.build_gpos()
-        self.build_gdef()
-        self.build_names()
-        self.build_os2()
-        for tag in ("DSIG", "LTSH", "hdmx", "VDMX"):
-            if tag in self.font:
-                del self.font[tag]
-        return self.font
+                self.code_cmap[char] = glyph
+                self.decode[glyph] = [self.nominal(cp) for cp in cps]
 
     def reph_glyph(self):
         rphf = ligatures_of(self.gsub, self.features.get("rphf", []))
@@ -478,10 +456,10 @@ class GlyphFontBuilder:
             raise BuildError("source font has no reph ligature")
         return reph
 
-    def spacing_marks(self, mapped):
+    def add_spacing_marks(self):
         """Spacing copies of the marks a code can map to, for a mark with no base."""
-        spacing = {}
-        for glyph in mapped:
+        self.spacing = {}
+        for glyph in sorted(set(self.code_cmap.values())):
             if self.classes.get(glyph) != 3:
                 continue
             outline = self.glyf[glyph]
@@ -492,14 +470,21 @@ class GlyphFontBuilder:
             name = f"{glyph}.spacing"
             self.add_composite(name, [(glyph, bearing - outline.xMin, 0)],
                                outline.xMax - outline.xMin + 2 * bearing)
-            spacing[glyph] = name
-        return spacing
+            self.spacing[glyph] = name
 
-    def build_cmap(self, cmap):
+    def set_glyph_order(self):
+        """Noto's glyphs keep their ids; ours follow."""
+        order = self.source_order + self.new_glyphs
+        self.font.setGlyphOrder(order)
+        self.glyf.glyphOrder = order
+
+    def build_cmap(self):
+        """The glyph codes, and Noto's own characters where no glyph code takes them."""
+        cmap = dict(self.unicode_cmap)
+        cmap.update(self.code_cmap)
         table = newTable("cmap")
         table.tableVersion = 0
         table.tables = []
-        from fontTools.ttLib.tables._c_m_a_p import cmap_format_4
         for platform, encoding in ((0, 3), (3, 1)):
             sub = cmap_format_4(4)
             sub.platformID, sub.platEncID, sub.language = platform, encoding, 0
@@ -514,122 +499,135 @@ class GlyphFontBuilder:
         non_letters.add(self.nominal(DOTTED_CIRCLE))
         return {g for g, c in self.classes.items() if c in (1, 2, 3)} - non_letters - set(self.new_glyphs)
 
-    def build_gsub(self, decode, reph, spacing):
-        glyph_map = self.font.getReverseGlyphMap(rebuild=True)
-        feats = self.features
-        lookups = LookupList(self.gsub)
+    # -- GSUB: Noto's Bengali features as they are, and the glyph-code chain --
+    def build_gsub(self):
+        chain = GlyphCodeLookups(self.gsub, self.font.getReverseGlyphMap(rebuild=True))
+        for step in (self.decode_codes, self.join_viramas_and_aa, self.noto_forms_before_halves,
+                     self.move_reph, self.half_forms, self.phalas_and_conjuncts,
+                     self.initial_e_kar, self.presentation_forms, self.spacing_for_lone_marks):
+            step(chain)
+        self.gsub.LookupList.Lookup += chain.lookups
+        self.gsub.LookupList.LookupCount = len(self.gsub.LookupList.Lookup)
+        scripts = self.bengali_scripts(self.gsub)
+        for tag in GLYPH_CODE_SCRIPTS:
+            scripts[tag] = {"ccmp": chain.run_order, "rlig": chain.run_order}
+        self.gsub.FeatureList, self.gsub.ScriptList = layout_lists(scripts)
+
+    def bengali_scripts(self, table):
+        scripts = {tag: features for tag, features in source_scripts(table).items()
+                   if tag in BENGALI_SCRIPTS}
+        if not scripts:
+            raise BuildError("source font has no Bengali layout rules")
+        return scripts
+
+    def run_noto(self, chain, tags):
+        for tag in tags:
+            for index in self.features.get(tag, []):
+                chain.run_source(index)
+
+    def decode_codes(self, chain):
+        """Several-character codes become the glyphs of their characters."""
+        chain.run_own([otl.buildMultipleSubstSubtable(self.decode)])
+
+    def join_viramas_and_aa(self, chain):
+        """A half form followed by a phala (or a hasanta) carries two viramas;
+        the letter aa is written as the letter a followed by the aa-kar."""
         virama = self.nominal(VIRAMA)
-        main = []
-
-        def own(subtables, flags=0):
-            lookup = otl.buildLookup(subtables, flags)
-            return lookups.add_own(lookup)
-
-        # 1. Several-character codes become the glyphs of their characters.
-        main.append(own([otl.buildMultipleSubstSubtable(decode)]))
-        # 2. A half form followed by a phala (or a hasanta) carries two viramas;
-        #    the letter aa is written as the letter a followed by the aa-kar.
-        main.append(own([otl.buildLigatureSubstSubtable({
+        chain.run_own([otl.buildLigatureSubstSubtable({
             (virama, virama): virama,
             (self.nominal(0x0985), self.nominal(0x09BE)): self.nominal(0x0986),
-        })]))
-        # 3. Noto's conjuncts that replace the virama sequence outright, then its
-        #    below-base (ba, ra) and post-base (ya) forms. The post-base form goes
-        #    before the half forms here: applied to the whole text at once, the
-        #    half-form rule would otherwise take the consonant before a ya-phala.
-        for tag in ("nukt", "akhn", "blwf", "pstf"):
-            for index in feats.get(tag, []):
-                if index not in lookups.source_position:
-                    lookups.add_source(index)
-                    main.append(index)
-        # 4. A reph typed after a post-base sign moves back onto its consonant, and
-        #    one typed before a below-base vowel sign moves after it: Noto's glyph
-        #    order is consonant, below signs, reph, post-base signs.
+        })])
+
+    def noto_forms_before_halves(self, chain):
+        """Noto's conjuncts that replace the virama sequence outright, then its
+        below-base (ba, ra) and post-base (ya) forms. The post-base form goes
+        before the half forms here: applied to the whole text at once, the
+        half-form rule would otherwise take the consonant before a ya-phala."""
+        self.run_noto(chain, ("nukt", "akhn", "blwf", "pstf"))
+
+    def move_reph(self, chain):
+        """A reph typed after a post-base sign moves back onto its consonant, and
+        one typed before a below-base vowel sign moves after it: Noto's glyph
+        order is consonant, below signs, reph, post-base signs."""
+        reph = self.reph
         post_base = [self.nominal(cp) for cp in (0x09BE, 0x09C0, 0x09D7, 0x0982, 0x0983)]
-        post_base += [g for g in ligatures_of(self.gsub, feats.get("pstf", [])).values()]
+        post_base += [g for g in ligatures_of(self.gsub, self.features.get("pstf", [])).values()]
         below = [self.nominal(cp) for cp in (0x09C1, 0x09C2, 0x09C3)]
-        to_reph = own([otl.buildSingleSubstSubtable({g: reph for g in post_base + below})])
+        to_reph = chain.own([otl.buildSingleSubstSubtable({g: reph for g in post_base + below})])
         for _ in range(2):  # two passes move a reph past two signs
             rules = []
             for sign in post_base:
-                back = own([otl.buildSingleSubstSubtable({reph: sign})])
-                rules.append(chain_rule(glyph_map, [], [[sign], [reph]], [],
-                                        [lookups.record(0, to_reph), lookups.record(1, back)]))
+                back = chain.own([otl.buildSingleSubstSubtable({reph: sign})])
+                rules.append(chain.rule([], [[sign], [reph]], [], [(0, to_reph), (1, back)]))
             for sign in below:
-                back = own([otl.buildSingleSubstSubtable({reph: sign})])
-                rules.append(chain_rule(glyph_map, [], [[reph], [sign]], [],
-                                        [lookups.record(0, back), lookups.record(1, to_reph)]))
-            main.append(own(rules))
-        # 5. Half forms, only where a consonant follows: a word-final hasanta stays.
+                back = chain.own([otl.buildSingleSubstSubtable({reph: sign})])
+                rules.append(chain.rule([], [[reph], [sign]], [], [(0, back), (1, to_reph)]))
+            chain.run_own(rules)
+
+    def half_forms(self, chain):
+        """Half forms, only where a consonant follows: a word-final hasanta stays."""
+        virama = self.nominal(VIRAMA)
         consonants = {self.nominal(cp) for cp in list(range(0x0995, 0x09BA)) + [0x09DC, 0x09DD, 0x09DF]
                       if cp in self.source_cmap}
-        consonants |= set(ligatures_of(self.gsub, feats.get("akhn", [])).values())
-        for index in feats.get("half", []):
+        consonants |= set(ligatures_of(self.gsub, self.features.get("akhn", [])).values())
+        for index in self.features.get("half", []):
             firsts = {key[0] for key in ligatures_of(self.gsub, [index]) if key[1:] == (virama,)}
             if firsts:
-                lookups.add_source(index)
-                main.append(own([chain_rule(glyph_map, [], [firsts, [virama]], [consonants],
-                                            [lookups.record(0, index)])]))
-        # 6. Ra-phala and ba-phala ligatures, remaining conjuncts.
-        for tag in ("vatu", "cjct"):
-            for index in feats.get(tag, []):
-                if index not in lookups.source_position:
-                    lookups.add_source(index)
-                    main.append(index)
-        # 7. Word-initial e-kar and ai-kar: not after a letter or a sign.
+                half = chain.call_source(index)
+                chain.run_own([chain.rule([], [firsts, [virama]], [consonants], [(0, half)])])
+
+    def phalas_and_conjuncts(self, chain):
+        """Ra-phala and ba-phala ligatures, remaining conjuncts."""
+        self.run_noto(chain, ("vatu", "cjct"))
+
+    def initial_e_kar(self, chain):
+        """Word-initial e-kar and ai-kar: not after a letter or a sign."""
         letters = self.letters()
-        for index in feats.get("init", []):
+        for index in self.features.get("init", []):
             pre = set(singles_of(self.gsub, [index]))
             if pre:
-                lookups.add_source(index)
-                main.append(own([
-                    chain_rule(glyph_map, [letters], [pre], [], []),
-                    chain_rule(glyph_map, [], [pre], [], [lookups.record(0, index)]),
-                ]))
-        # 8. Noto's presentation forms, in its own order.
-        for tag in ("pres", "abvs", "blws", "psts", "haln"):
-            for index in feats.get(tag, []):
-                if index not in lookups.source_position:
-                    lookups.add_source(index)
-                    main.append(index)
-        # 9. A mark with no base before it takes its spacing form.
-        if spacing:
-            to_spacing = own([otl.buildSingleSubstSubtable(spacing)])
-            main.append(own([
-                chain_rule(glyph_map, [letters], [set(spacing)], [], []),
-                chain_rule(glyph_map, [], [set(spacing)], [], [lookups.record(0, to_spacing)]),
-            ]))
+                init = chain.call_source(index)
+                chain.run_own([chain.rule([letters], [pre], [], []),
+                               chain.rule([], [pre], [], [(0, init)])])
 
-        lookup_list = lookups.finish()
-        positions = []
-        for item in main:
-            if isinstance(item, int):
-                positions.append(lookups.source_position[item])
-            else:
-                positions.append(next(pos for pos, (lk, _, _) in enumerate(lookups.entries) if lk is item))
-        table = ot.GSUB()
-        table.Version = 0x00010000
-        table.LookupList = lookup_list
-        table.FeatureList = feature_list({"ccmp": positions, "rlig": positions})
-        table.ScriptList = script_list(table.FeatureList.FeatureCount)
-        self.font["GSUB"].table = table
+    def presentation_forms(self, chain):
+        """Noto's presentation forms, in its own order."""
+        self.run_noto(chain, ("pres", "abvs", "blws", "psts", "haln"))
 
+    def spacing_for_lone_marks(self, chain):
+        """A mark with no base before it takes its spacing form."""
+        if not self.spacing:
+            return
+        letters = self.letters()
+        to_spacing = chain.own([otl.buildSingleSubstSubtable(self.spacing)])
+        chain.run_own([chain.rule([letters], [set(self.spacing)], [], []),
+                       chain.rule([], [set(self.spacing)], [], [(0, to_spacing)])])
+
+    # -- GPOS, GDEF and the rest ---------------------------------------------
     def build_gpos(self):
+        """Noto's positioning: as it is for Bengali; for glyph-code text its
+        above- and below-base marks under the one feature a Latin shaper runs."""
         gpos = self.font["GPOS"].table
-        feats = bengali_features(gpos)
-        tags = {}
-        for tag, indices in feats.items():
+        glyph_code = {}
+        for tag, indices in bengali_features(gpos).items():
             target = "mark" if tag in ("abvm", "blwm", "mark") else tag
-            tags.setdefault(target, [])
-            tags[target] += [i for i in indices if i not in tags[target]]
-        for indices in tags.values():
+            glyph_code.setdefault(target, [])
+            glyph_code[target] += [i for i in indices if i not in glyph_code[target]]
+        for indices in glyph_code.values():
             indices.sort()
-        gpos.FeatureList = feature_list(tags)
-        gpos.ScriptList = script_list(gpos.FeatureList.FeatureCount)
+        scripts = self.bengali_scripts(gpos)
+        for tag in GLYPH_CODE_SCRIPTS:
+            scripts[tag] = glyph_code
+        gpos.FeatureList, gpos.ScriptList = layout_lists(scripts)
 
     def build_gdef(self):
-        gdef = self.font["GDEF"].table
-        gdef.GlyphClassDef.classDefs = self.classes
+        self.font["GDEF"].table.GlyphClassDef.classDefs = self.classes
+
+    def drop_stale_tables(self):
+        for tag in ("DSIG", "LTSH", "hdmx", "VDMX"):
+            if tag in self.font:
+                del self.font[tag]
+
 
     def build_names(self):
         old = self.font["name"]
@@ -649,7 +647,8 @@ class GlyphFontBuilder:
             8: old.getDebugName(8) or "",
             9: old.getDebugName(9) or "",
             10: "Glyph-code font of the Pebble dictionary: draws 8-bit glyph-code text, "
-                "one character per byte, as Bengali. Derived from Noto Sans Bengali "
+                "one character per byte, as Bengali, and Unicode Bengali as Noto Sans Bengali "
+                "does. Derived from Noto Sans Bengali "
                 f"{source_version}; a Modified Version under the SIL Open Font License 1.1.",
             13: licence,
             14: old.getDebugName(14) or "https://openfontlicense.org",

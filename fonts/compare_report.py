@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Compares the glyph font's drawing of glyph-code text with Noto's drawing of the same text in Unicode.
+"""Compares the glyph font's drawing of the word table with Noto Sans Bengali's.
 
-For every row of a table with the columns "bijoy" (glyph-code text, written
+Glyph-code text (the default). For every row of a table with the columns "bijoy" (glyph-code text, written
 as its Windows-1252 characters in UTF-8) and "unicode" (the same text in
 Unicode), both strings are shaped with hb-shape (ours with the glyph font,
 the Unicode one with Noto Sans Bengali) and drawn into 1-bit images at one
@@ -14,8 +14,15 @@ the text. A perfect match scores 1.
 Prints one line per row, worst first, then "N of M pass". Exits 1 when any
 row scores below --min-score, 2 on unusable input.
 
+Unicode text (--unicode). The glyph font also carries Noto's Unicode Bengali,
+so the "unicode" column must come out the same from both fonts: the same
+glyph run from hb-shape (glyphs, clusters, offsets, advances) and the same
+image, pixel for pixel. Prints the rows that differ first, then
+"N of M identical"; exits 1 unless every row is identical.
+
 Usage: compare_report.py --font PebbleGlyphBengali.ttf --reference NotoSansBengali-Regular.ttf
-       --table word-table-unicode.tsv [--hb-shape hb-shape] [--min-score 0.99] [--ppem 40]
+       --table word-table-unicode.tsv [--unicode] [--hb-shape hb-shape]
+       [--min-score 0.99] [--ppem 40]
 """
 
 import argparse
@@ -263,8 +270,39 @@ def score(ours, reference, window):
     return worst
 
 
+def draws_notdef(run):
+    return any(item["g"] in (".notdef", "gid0") for item in run)
+
+
+def compare_unicode(args, rows):
+    texts = [uni for _, _, uni in rows]
+    ours_runs = shape(args.hb_shape, args.font, texts)
+    ref_runs = shape(args.hb_shape, args.reference, texts)
+    ours_r = Rasterizer(args.font, args.ppem)
+    ref_r = Rasterizer(args.reference, args.ppem)
+    results = []
+    for (label, _, uni), ours, ref in zip(rows, ours_runs, ref_runs):
+        if draws_notdef(ours):
+            note = "draws .notdef"
+        elif ours != ref:
+            note = "different glyph run"
+        elif ours_r.draw(ours) != ref_r.draw(ref):
+            note = "different pixels"
+        else:
+            note = ""
+        results.append((not note, label, uni, note))
+    results.sort(key=lambda r: (r[0], r[1]))
+    for same, label, uni, note in results:
+        print(f"{'identical' if same else 'DIFFERS  '}  {label:<14} {uni}" + (f"  ({note})" if note else ""))
+    identical = sum(same for same, _, _, _ in results)
+    print(f"{identical} of {len(results)} identical (Unicode text, glyph runs and pixels)")
+    return 0 if identical == len(results) else 1
+
+
 def compare(args):
     rows = read_table(args.table)
+    if args.unicode:
+        return compare_unicode(args, rows)
     try:
         chars = read_glyph_chars(args.glyph_chars)
     except ValueError as exc:
@@ -285,9 +323,7 @@ def compare(args):
         if i in problems:
             results.append((0.0, label, bijoy, uni, problems[i]))
             continue
-        note = ""
-        if any(item["g"] in (".notdef", "gid0") for item in ours_runs[i]):
-            note = "draws .notdef"
+        note = "draws .notdef" if draws_notdef(ours_runs[i]) else ""
         value = score(ours_r.draw(ours_runs[i]), ref_r.draw(ref_runs[i]), args.ppem)
         if note:
             value = 0.0
@@ -308,6 +344,8 @@ def main(argv=None):
     parser.add_argument("--font", required=True, help="the glyph font")
     parser.add_argument("--reference", required=True, help="Noto Sans Bengali")
     parser.add_argument("--table", required=True, help="TSV with bijoy and unicode columns")
+    parser.add_argument("--unicode", action="store_true",
+                        help="draw the unicode column with both fonts; every row must be identical")
     parser.add_argument("--glyph-chars", default=GLYPH_CHARS_PATH,
                         help="the character of each byte (platform/glyph-chars.tsv)")
     parser.add_argument("--hb-shape", default="hb-shape")

@@ -1,7 +1,8 @@
 // The glyph font as Qt draws it: every code of the word table and of the
 // on-screen keyboard is a real glyph of the font (no fallback, no .notdef),
 // codes that make one conjunct join under Qt's shaping, and marks sit on their
-// base without taking room.
+// base without taking room. Unicode Bengali draws with it exactly as with
+// Noto Sans Bengali, the font it comes from.
 #include "fonts/GlyphFont.h"
 #include "platform/GlyphText.h"
 
@@ -16,6 +17,7 @@
 #include <QStringList>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -39,20 +41,33 @@ QString GlyphFamily() {
     return family;
 }
 
-QFont GlyphFont() {
-    QFont font(GlyphFamily());
+// Noto Sans Bengali from the file the glyph font is built from.
+QString NotoFamily() {
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(NOTO_BENGALI_FILE));
+        if (id == -1) return QString();
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QString() : families.front();
+    }();
+    return family;
+}
+
+QFont FontOf(const QString& family) {
+    QFont font(family);
     font.setStyleStrategy(QFont::NoFontMerging);
     font.setPixelSize(40);
     return font;
 }
+
+QFont GlyphFont() { return FontOf(GlyphFamily()); }
 
 struct Shaped {
     QList<QGlyphRun> runs;
     qreal advance = 0;
 };
 
-Shaped Shape(const QString& text) {
-    QTextLayout layout(text, GlyphFont());
+Shaped Shape(const QString& text, const QFont& font = GlyphFont()) {
+    QTextLayout layout(text, font);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(1e6);
@@ -70,7 +85,8 @@ QStringList Problems(const QString& text) {
             problems << code + " has no cmap entry";
             continue;
         }
-        if (ch == u' ' || ch == QChar(0x00A0)) continue;
+        // Blanks and joiners have no ink.
+        if (ch == u' ' || ch == QChar(0x00A0) || ch.category() == QChar::Other_Format) continue;
         const QList<quint32> glyphs = raw.glyphIndexesForString(QString(ch));
         if (glyphs.size() != 1 || glyphs.front() == 0 || raw.pathForGlyph(glyphs.front()).isEmpty())
             problems << code + " has no outline";
@@ -249,6 +265,87 @@ INSTANTIATE_TEST_SUITE_P(Codes, GlyphFontMarks,
                                          Mark{"RiKar", "\x84"}, Mark{"Hasanta", "&"},
                                          Mark{"Candrabindu", "u"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// What differs between the glyph font's drawing of a text and Noto's:
+// glyphs, their positions or the advance (the glyph font keeps Noto's glyph ids).
+QStringList DiffersFromNoto(const QString& text) {
+    const Shaped ours = Shape(text);
+    const Shaped noto = Shape(text, FontOf(NotoFamily()));
+    QStringList differences;
+    if (ours.runs.size() != noto.runs.size()) return {QStringLiteral("different number of runs")};
+    for (qsizetype r = 0; r < ours.runs.size(); ++r) {
+        if (ours.runs[r].glyphIndexes() != noto.runs[r].glyphIndexes()) differences << QStringLiteral("glyphs");
+        else if (ours.runs[r].positions() != noto.runs[r].positions()) differences << QStringLiteral("positions");
+    }
+    if (!qFuzzyCompare(ours.advance, noto.advance)) differences << QStringLiteral("advance");
+    return differences;
+}
+
+// The Unicode form of every word-table string: real glyphs, and Noto's drawing.
+TEST(GlyphFontUnicode, DrawsEveryWordTableStringAsNoto) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    ASSERT_FALSE(NotoFamily().isEmpty());
+    const auto rows = ReadTsv("word-table-unicode.tsv");
+    ASSERT_FALSE(rows.empty()) << "word-table-unicode.tsv is missing";
+    const std::vector<std::string> header = rows.front();
+    const std::size_t unicode = std::find(header.begin(), header.end(), "unicode") - header.begin();
+    ASSERT_LT(unicode, header.size()) << "no unicode column";
+    int strings = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        if (row.size() <= unicode) continue;
+        const QString text = QString::fromStdString(row[unicode]);
+        const QStringList problems = Problems(text) + DiffersFromNoto(text);
+        EXPECT_TRUE(problems.isEmpty()) << Label(row, 0, 1) << ": " << problems.join("; ").toStdString();
+        ++strings;
+    }
+    EXPECT_EQ(strings, 198);
+}
+
+struct UnicodeCase {
+    const char* name;
+    const char16_t* text;
+};
+
+void PrintTo(const UnicodeCase& c, std::ostream* os) { *os << c.name; }
+
+class GlyphFontUnicode : public testing::TestWithParam<UnicodeCase> {};
+
+// Where Bengali shaping reorders, joins or repairs: the same as Noto.
+TEST_P(GlyphFontUnicode, ShapesAsNoto) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    ASSERT_FALSE(NotoFamily().isEmpty());
+    const QString text = QString::fromUtf16(GetParam().text);
+    const QStringList problems = Problems(text) + DiffersFromNoto(text);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, GlyphFontUnicode,
+    testing::Values(UnicodeCase{"PreBaseVowelSign", u"\u0995\u09BF"},                  // ki
+                    UnicodeCase{"TwoPartVowelSign", u"\u0995\u09CB"},                  // ko
+                    UnicodeCase{"RephOverConjunct", u"\u09B0\u09CD\u0995\u09CD\u09B7"},   // r-k-ss
+                    UnicodeCase{"YaPhala", u"\u09AC\u09CD\u09AF\u09BE"},             // bya
+                    UnicodeCase{"RaPhala", u"\u09AA\u09CD\u09B0"},                    // pra
+                    UnicodeCase{"ExplicitHasanta", u"\u0995\u09CD"},                   // k + virama
+                    UnicodeCase{"ZwnjKeepsHasanta", u"\u0995\u09CD\u200C\u09B7"},    // no conjunct
+                    UnicodeCase{"ZwjHalfForm", u"\u0995\u09CD\u200D\u09B7"},         // half form
+                    UnicodeCase{"KhandaTa", u"\u09CE"},
+                    UnicodeCase{"Nukta", u"\u09A1\u09BC"},
+                    UnicodeCase{"LoneVowelSign", u"\u09C7"},                            // on a dotted circle
+                    UnicodeCase{"LoneVirama", u"\u09CD"},
+                    UnicodeCase{"DottedCircle", u"\u25CC\u09BE"},
+                    UnicodeCase{"DigitsAndDanda", u"\u09E7\u09E8\u0964"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Glyph codes and Unicode in one box (a search mixing both): each part is
+// drawn by the glyph font, none by another font or as missing.
+TEST(GlyphFontUnicode, MixedWithGlyphCodes) {
+    ASSERT_FALSE(GlyphFamily().isEmpty());
+    const QString text = platform::glyphText("Av\x87K") + QString::fromUtf16(u"\u0986\u09AE\u09BF");
+    const QStringList problems = Problems(text);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
+}
 
 }  // namespace
 
