@@ -1,5 +1,5 @@
-// The desktop's interactive move of a window, following the pointer until
-// the mouse button is released.
+// Moving a window with the pointer, until the mouse button that started the
+// move is released.
 #pragma once
 
 #include <QPoint>
@@ -9,10 +9,10 @@ class QWidget;
 
 namespace platform {
 
-// Starts moving `window` with the pointer, but only while a mouse button is
-// held: on X11 a move started with no button held leaves the window stuck to
-// the pointer. Uses the desktop's own move where it offers one, and follows
-// the pointer by hand where it does not (a bare X server, offscreen).
+// Starts moving `window` with the pointer while a button of `held` is held;
+// a press released without motion leaves the window where it is. Follows the
+// pointer by hand on X11 and where the desktop offers no move of its own
+// (offscreen), and uses the desktop's own move elsewhere.
 // `pointerOnScreen` is where the pointer was when the move began.
 // Returns whether a move started.
 bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen);
