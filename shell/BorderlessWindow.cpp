@@ -50,8 +50,7 @@ BorderlessWindow::BorderlessWindow(const layouts::WindowLayout& layout) : platfo
 
 platform::RegionHandle BorderlessWindow::BuildBorderRegion(std::int16_t xOffset, std::int16_t yOffset) {
     ShapeArray shapes(controlArray("shpborder"));
-    const platform::TwipsPerPixel factors = platform::ScreenTwipsPerPixel();
-    return shell::BuildBorderRegion(shapes, ScreenFactors{factors.x, factors.y}, regions_, xOffset, yOffset);
+    return shell::BuildBorderRegion(shapes, platform::ScreenTwipsPerPixel(), regions_, xOffset, yOffset);
 }
 
 void BorderlessWindow::PrepareLoad() {

@@ -23,20 +23,13 @@ std::string number(double value) {
     return out.str();
 }
 
-// Nearest whole number, a value exactly halfway going to the even neighbour.
-// The value must be finite.
-double roundHalfEven(double value) {
-    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
-    return std::round(value);
-}
-
 // (larger - smaller) / 2 rounded to whole twips and held in 16 bits.
 std::int16_t halfDifference(float larger, float smaller) {
     const double half = (static_cast<double>(larger) - static_cast<double>(smaller)) / 2.0;
     if (!std::isfinite(half))
         throw RegionBuildError("the centring half-difference of width " + number(larger) +
                                " and height " + number(smaller) + " twips is not a finite number");
-    const double d = roundHalfEven(half);
+    const double d = platform::RoundHalfEven(half);
     if (d < std::numeric_limits<std::int16_t>::min() || d > std::numeric_limits<std::int16_t>::max())
         throw RegionBuildError("the centring half-difference " + number(d) +
                                " twips is outside -32768..32767");
@@ -73,8 +66,8 @@ TwipsBox memberBox(std::int16_t kind, const BorderShape& member) {
 
 std::int32_t edgeToPixel(const char* edge, double twips, float twipsPerPixel, std::int16_t offset) {
     try {
-        return TwipsToPixel(twips, twipsPerPixel, offset);
-    } catch (const RegionBuildError& e) {
+        return platform::TwipsToPixel(twips, twipsPerPixel, offset);
+    } catch (const platform::TwipsConversionError& e) {
         throw RegionBuildError(std::string(edge) + " edge: " + e.what());
     }
 }
@@ -97,24 +90,7 @@ void releaseQuietly(RegionApi& regions, RegionHandle& handle) noexcept {
 
 }  // namespace
 
-std::int32_t TwipsToPixel(double edgeTwips, float twipsPerPixel, std::int16_t offset) {
-    if (twipsPerPixel == 0.0f)
-        throw RegionBuildError("cannot convert " + number(edgeTwips) +
-                               " twips: the screen factor (twips per pixel) is 0");
-    const double pixels = edgeTwips / static_cast<double>(twipsPerPixel) + offset;
-    if (!std::isfinite(pixels))
-        throw RegionBuildError(number(edgeTwips) + " twips at " + number(twipsPerPixel) +
-                               " twips per pixel is not a finite pixel coordinate");
-    const double rounded = roundHalfEven(pixels);
-    if (rounded < std::numeric_limits<std::int32_t>::min() ||
-        rounded > std::numeric_limits<std::int32_t>::max())
-        throw RegionBuildError(number(edgeTwips) + " twips at " + number(twipsPerPixel) +
-                               " twips per pixel gives pixel " + number(rounded) +
-                               ", outside the 32-bit coordinate range");
-    return static_cast<std::int32_t>(rounded);
-}
-
-RegionHandle BuildBorderRegion(BorderShapeSet& shapes, const ScreenFactors& screen,
+RegionHandle BuildBorderRegion(BorderShapeSet& shapes, const platform::TwipsPerPixel& screen,
                                RegionApi& regions, std::int16_t xOffset, std::int16_t yOffset) {
     RegionHandle accumulator = 0;
     RegionHandle scratch = 0;
@@ -144,10 +120,10 @@ RegionHandle BuildBorderRegion(BorderShapeSet& shapes, const ScreenFactors& scre
             }
 
             const TwipsBox box = memberBox(kind, *member);
-            const int x1 = edgeToPixel("left", box.left, screen.twipsPerPixelX, xOffset);
-            const int y1 = edgeToPixel("top", box.top, screen.twipsPerPixelY, yOffset);
-            const int x2 = edgeToPixel("right", box.right, screen.twipsPerPixelX, xOffset);
-            const int y2 = edgeToPixel("bottom", box.bottom, screen.twipsPerPixelY, yOffset);
+            const int x1 = edgeToPixel("left", box.left, screen.x, xOffset);
+            const int y1 = edgeToPixel("top", box.top, screen.y, yOffset);
+            const int x2 = edgeToPixel("right", box.right, screen.x, xOffset);
+            const int y2 = edgeToPixel("bottom", box.bottom, screen.y, yOffset);
 
             switch (kind) {
             case 0:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Regions.h"
+#include "platform/Screen.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -31,12 +32,6 @@ public:
     virtual BorderShape* member(std::int16_t index) = 0;  // nullptr: no member at that index
 };
 
-// The screen's twips per pixel (15 at 96 dots per inch).
-struct ScreenFactors {
-    float twipsPerPixelX = 15.0f;
-    float twipsPerPixelY = 15.0f;
-};
-
 class RegionBuildError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -45,9 +40,10 @@ public:
 // Builds the outline of a border-shape set: every member from LBound to UBound
 // becomes a piece (rectangle, ellipse, or rounded rectangle with a 28 x 28
 // pixel corner ellipse; kinds 1, 3 and 5 use the square centred in the
-// member's box), and the result is their union, moved by the offsets. A set
-// with LBound above UBound gives an empty region. Kind 2 and kinds outside
-// 0..5 make an oval, and the member's Shape is set to 2.
+// member's box), and the result is their union, moved by the offsets. Edges
+// become pixels by platform::TwipsToPixel. A set with LBound above UBound
+// gives an empty region. Kind 2 and kinds outside 0..5 make an oval, and the
+// member's Shape is set to 2.
 //
 // The caller owns the returned region. On failure (a missing member, a
 // property that cannot be read, a screen factor of 0 or another non-finite
@@ -55,14 +51,8 @@ public:
 // 16 bits, a member at index 32767, a region that cannot be created) it throws
 // RegionBuildError naming what failed, and every region the build created has
 // been released.
-platform::RegionHandle BuildBorderRegion(BorderShapeSet& shapes, const ScreenFactors& screen,
+platform::RegionHandle BuildBorderRegion(BorderShapeSet& shapes, const platform::TwipsPerPixel& screen,
                                          platform::RegionApi& regions,
                                          std::int16_t xOffset, std::int16_t yOffset);
-
-// A twips edge as a pixel coordinate: edge / twipsPerPixel + offset, rounded
-// to the nearest whole number with halves going to the even neighbour (2.5 ->
-// 2, 3.5 -> 4, -0.5 -> 0). Throws RegionBuildError for a twipsPerPixel of 0, a
-// non-finite value or a result outside the 32-bit signed range.
-std::int32_t TwipsToPixel(double edgeTwips, float twipsPerPixel, std::int16_t offset);
 
 }  // namespace shell

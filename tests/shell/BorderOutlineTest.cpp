@@ -14,7 +14,6 @@
 
 using platform::QtRegionApi;
 using shell::BuildBorderRegion;
-using shell::ScreenFactors;
 using shelltest::FakeShapeSet;
 using shelltest::ShapeValues;
 
@@ -61,7 +60,7 @@ TEST(BorderOutline, OverlappingMembersUniteInAnyOrder) {
     const ShapeValues circle{3, 750, 0, 3000, 1500};    // centred square (100, 0, 200, 100)
     const ShapeValues rounded{4, 600, 300, 1200, 1200};  // (40, 20, 120, 100)
     QtRegionApi api;
-    const ScreenFactors screen{15, 15};
+    const platform::TwipsPerPixel screen{15, 15};
 
     auto build = [&](std::initializer_list<ShapeValues> members) {
         FakeShapeSet set(0, members);

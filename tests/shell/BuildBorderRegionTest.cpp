@@ -17,7 +17,6 @@
 
 using shell::BuildBorderRegion;
 using shell::RegionBuildError;
-using shell::ScreenFactors;
 using shelltest::FakeShapeSet;
 using shelltest::RecordingRegions;
 using shelltest::ShapeValues;
@@ -28,7 +27,7 @@ namespace {
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-ScreenFactors At(float twipsPerPixel) { return {twipsPerPixel, twipsPerPixel}; }
+platform::TwipsPerPixel At(float twipsPerPixel) { return {twipsPerPixel, twipsPerPixel}; }
 
 // The exit window's member: a rounded rectangle starting above the window.
 constexpr ShapeValues kExitMember{4, 0, -10, 3975, 3135};
@@ -96,7 +95,7 @@ TEST(BuildBorderRegion, SetWithLowestIndexAboveHighestGivesTheEmptyRegion) {
 struct PieceCase {
     const char* name;
     ShapeValues member;
-    ScreenFactors screen;
+    platform::TwipsPerPixel screen;
     std::int16_t xOffset, yOffset;
     const char* piece;  // the piece's creation call
 };
@@ -206,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, MemberKind, testing::Values(
 struct FailureCase {
     const char* name;
     std::function<std::unique_ptr<FakeShapeSet>()> set;
-    ScreenFactors screen;
+    platform::TwipsPerPixel screen;
     int failCreation;     // 0: every region can be created
     const char* message;  // part of the error's text
 };
@@ -298,75 +297,5 @@ TEST(BuildBorderRegion, MemberAt32767IsBuiltBeforeTheCounterOverflows) {
     EXPECT_EQ(regions.calls[2], "CreateRoundRectRgn(0,-1,265,208,28,28) -> 3");
     EXPECT_EQ(regions.calls[5], "DeleteObject(3)");
 }
-
-// ---- twips to pixels --------------------------------------------------------
-
-struct ConversionCase {
-    double twips;
-    float twipsPerPixel;
-    std::int16_t offset;
-    std::int32_t pixel;
-};
-
-void PrintTo(const ConversionCase& c, std::ostream* os) {
-    *os << c.twips << " twips at " << c.twipsPerPixel << " + " << c.offset;
-}
-
-class TwipsToPixel : public testing::TestWithParam<ConversionCase> {};
-
-TEST_P(TwipsToPixel, RoundsHalvesToEvenAfterAddingTheOffset) {
-    const ConversionCase& c = GetParam();
-    EXPECT_EQ(shell::TwipsToPixel(c.twips, c.twipsPerPixel, c.offset), c.pixel);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, TwipsToPixel, testing::Values(
-    ConversionCase{37.5, 15, 0, 2},     // 2.5
-    ConversionCase{52.5, 15, 0, 4},     // 3.5
-    ConversionCase{-7.5, 15, 0, 0},     // -0.5
-    ConversionCase{-22.5, 15, 0, -2},   // -1.5
-    ConversionCase{-37.5, 15, 0, -2},   // -2.5
-    ConversionCase{-10, 15, 0, -1},     // -0.67
-    ConversionCase{30, 12, 0, 2},       // 2.5
-    ConversionCase{4230, 12, 0, 352},   // 352.5
-    ConversionCase{4635, 12, 0, 386},   // 386.25
-    ConversionCase{22.5, 15, 1, 2},     // 1.5 + 1 = 2.5; rounding first would give 3
-    ConversionCase{7.5, 15, 1, 2},      // 0.5 + 1 = 1.5; rounding first would give 1
-    ConversionCase{0, 15, -32768, -32768},
-    ConversionCase{1500, 15, 32767, 32867},
-    ConversionCase{1500, -15, 0, -100},
-    ConversionCase{2147483647.0, 1, 0, 2147483647},
-    ConversionCase{2147483648.0, 1, -1, 2147483647},  // back in range once the offset is added
-    ConversionCase{-2147483648.5, 1, 0, -2147483648}  // halfway: to the even -2147483648
-));
-
-struct BadConversionCase {
-    double twips;
-    float twipsPerPixel;
-    std::int16_t offset;
-};
-
-void PrintTo(const BadConversionCase& c, std::ostream* os) {
-    *os << c.twips << " twips at " << c.twipsPerPixel << " + " << c.offset;
-}
-
-class TwipsToPixelFailure : public testing::TestWithParam<BadConversionCase> {};
-
-TEST_P(TwipsToPixelFailure, Throws) {
-    const BadConversionCase& c = GetParam();
-    EXPECT_THROW(shell::TwipsToPixel(c.twips, c.twipsPerPixel, c.offset), RegionBuildError);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, TwipsToPixelFailure, testing::Values(
-    BadConversionCase{150, 0, 0},
-    BadConversionCase{0, 0, 0},
-    BadConversionCase{150, -0.0f, 0},
-    BadConversionCase{150, kNaN, 0},
-    BadConversionCase{kInf, 15, 0},
-    BadConversionCase{-kInf, 15, 0},
-    BadConversionCase{kNaN, 15, 0},
-    BadConversionCase{150, 1e-45f, 0},                   // far beyond 32 bits
-    BadConversionCase{2147483647.5, 1, 0},               // rounds to 2147483648
-    BadConversionCase{2147483647.0, 1, 1},               // the offset takes it out of range
-    BadConversionCase{-2147483649.5, 1, 0}));
 
 }  // namespace
