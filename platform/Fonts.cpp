@@ -1,8 +1,14 @@
 #include "platform/Fonts.h"
 
+#include "core/WordTable.h"
+#include "layouts/WindowLayouts.h"
+#include "platform/GlyphText.h"
+
 #include <QFontDatabase>
+#include <QRawFont>
 #include <QStringList>
 
+#include <array>
 #include <cstdio>
 
 namespace platform {
@@ -15,6 +21,34 @@ QString& glyphFamily() {
 
 }  // namespace
 
+QString ShownGlyphCodes() {
+    std::array<bool, 256> shown{};
+    auto add = [&shown](std::string_view text) {
+        for (const unsigned char byte : text) shown[byte] = true;
+    };
+    for (std::size_t i = 0; i < core::EntryCount(); ++i) {
+        add(core::Headword(i));
+        add(core::Meaning(i));
+        add(core::Origin(i));
+    }
+    for (const layouts::ControlLayout& control : layouts::form2Layout().controls) add(control.glyphCode);
+    QString codes;
+    for (int byte = 0; byte < 256; ++byte)
+        if (shown[byte]) codes += QChar(GlyphChar(static_cast<unsigned char>(byte)));
+    return codes;
+}
+
+QString CodesNotDrawn(const QString& family, QStringView codes) {
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0) return codes.toString();
+    QString missing;
+    for (const QChar code : codes)
+        if (!raw.supportsCharacter(code)) missing += code;
+    return missing;
+}
+
 QString RegisterBundledFonts() {
     QString& family = glyphFamily();
     if (!family.isEmpty()) return family;
@@ -24,9 +58,24 @@ QString RegisterBundledFonts() {
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
 
-    if (QFontDatabase::hasFamily(QString::fromLatin1(kGlyphFace))) {
-        family = QString::fromLatin1(kGlyphFace);
-        return family;
+    const QString installed = QString::fromLatin1(kGlyphFace);
+    if (QFontDatabase::hasFamily(installed)) {
+        // A font of that name from elsewhere may lack codes the dictionary
+        // shows, which would then draw as boxes: use it only when it has all.
+        const QString codes = ShownGlyphCodes();
+        const QString missing = CodesNotDrawn(installed, codes);
+        if (missing.isEmpty()) {
+            family = installed;
+            return family;
+        }
+        QString listed;
+        for (const QChar code : missing.left(8))
+            listed += QStringLiteral(" U+") + QString::number(code.unicode(), 16).toUpper().rightJustified(4, u'0');
+        std::fprintf(stderr,
+                     "warning: the installed font %s lacks %d of the %d glyph codes the dictionary shows (%s%s);"
+                     " using the bundled glyph font\n",
+                     kGlyphFace, static_cast<int>(missing.size()), static_cast<int>(codes.size()),
+                     qPrintable(listed.trimmed()), missing.size() > 8 ? " ..." : "");
     }
     const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kBundledGlyphFontResource));
     const QStringList families = id == -1 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);

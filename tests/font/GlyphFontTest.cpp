@@ -3,7 +3,7 @@
 // codes that make one conjunct join under Qt's shaping, and marks sit on their
 // base without taking room. Unicode Bengali draws with it exactly as with
 // Noto Sans Bengali, the font it comes from.
-#include "fonts/GlyphFont.h"
+#include "platform/Fonts.h"
 #include "platform/GlyphText.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ const std::string kDataDir = FONT_TEST_DATA_DIR;
 // Registers the font from the program's resources, once; empty when it failed.
 QString GlyphFamily() {
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(fonts::kGlyphFontResource));
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(platform::kBundledGlyphFontResource));
         if (id == -1) return QString();
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QString() : families.front();
@@ -137,12 +137,12 @@ std::string Label(const std::vector<std::string>& row, std::size_t a, std::size_
 }
 
 TEST(GlyphFont, RegistersFromTheResourcesUnderItsOwnFamily) {
-    ASSERT_TRUE(fonts::glyphFontPresent());
+    ASSERT_TRUE(QFile::exists(QString::fromLatin1(platform::kBundledGlyphFontResource)));
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/fonts/OFL.txt")));  // its licence goes with it
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(fonts::kGlyphFontResource));
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(platform::kBundledGlyphFontResource));
     ASSERT_NE(id, -1);
-    EXPECT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{fonts::kGlyphFontFamily});
-    EXPECT_EQ(GlyphFamily(), QString::fromLatin1(fonts::kGlyphFontFamily));
+    EXPECT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{QStringLiteral("Pebble Glyph Bengali")});
+    EXPECT_EQ(GlyphFamily(), QStringLiteral("Pebble Glyph Bengali"));
 }
 
 // 66 entries, each with headword, meaning and origin: every byte of every

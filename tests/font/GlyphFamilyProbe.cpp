@@ -1,0 +1,13 @@
+// Prints the family the program draws glyph-code text with, as it chooses it
+// at start-up from the fonts installed (installed-font-choice uses it).
+#include "platform/Fonts.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    std::printf("%s\n", qPrintable(platform::RegisterBundledFonts()));
+    return 0;
+}
