@@ -1,5 +1,6 @@
 #include "platform/GlyphText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -10,6 +11,20 @@ constexpr std::array<char16_t, 256> kGlyphChars{
 #include "GlyphChars.inc"
 };
 
+struct Reading {
+    char16_t ch;
+    unsigned char byte;
+};
+
+// The same table by character, for a binary search.
+constexpr std::array<Reading, 256> kByteOfChar = [] {
+    std::array<Reading, 256> readings{};
+    for (std::size_t byte = 0; byte < readings.size(); ++byte)
+        readings[byte] = {kGlyphChars[byte], static_cast<unsigned char>(byte)};
+    std::sort(readings.begin(), readings.end(), [](Reading a, Reading b) { return a.ch < b.ch; });
+    return readings;
+}();
+
 }  // namespace
 
 char16_t GlyphChar(unsigned char byte) noexcept { return kGlyphChars[byte]; }
@@ -17,9 +32,10 @@ char16_t GlyphChar(unsigned char byte) noexcept { return kGlyphChars[byte]; }
 std::optional<unsigned char> GlyphByte(char16_t ch) noexcept {
     // Most bytes read as their own code point; search only for the others.
     if (ch < kGlyphChars.size() && kGlyphChars[ch] == ch) return static_cast<unsigned char>(ch);
-    for (std::size_t byte = 0; byte < kGlyphChars.size(); ++byte)
-        if (kGlyphChars[byte] == ch) return static_cast<unsigned char>(byte);
-    return std::nullopt;
+    const auto found = std::lower_bound(kByteOfChar.begin(), kByteOfChar.end(), ch,
+                                        [](Reading reading, char16_t c) { return reading.ch < c; });
+    if (found == kByteOfChar.end() || found->ch != ch) return std::nullopt;
+    return found->byte;
 }
 
 QString glyphText(std::string_view bytes) {

@@ -117,6 +117,11 @@ std::vector<std::vector<std::string>> ReadTsv(const std::string& name) {
     return rows;
 }
 
+// The position of a column by its header name; the header's size when absent.
+std::size_t Column(const std::vector<std::string>& header, const std::string& name) {
+    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+}
+
 // "5F 20" -> "_ "; nothing when a token is not one hexadecimal byte.
 std::optional<std::string> HexBytes(const std::string& text) {
     std::string bytes;
@@ -151,11 +156,8 @@ TEST(GlyphFont, DrawsEveryWordTableString) {
     ASSERT_FALSE(GlyphFamily().isEmpty());
     const auto rows = ReadTsv("word-table-unicode.tsv");
     ASSERT_FALSE(rows.empty()) << "word-table-unicode.tsv is missing";
-    const std::vector<std::string> header = rows.front();
-    std::size_t bijoy = header.size();
-    for (std::size_t i = 0; i < header.size(); ++i)
-        if (header[i] == "bijoy") bijoy = i;
-    ASSERT_LT(bijoy, header.size()) << "no bijoy column";
+    const std::size_t bijoy = Column(rows.front(), "bijoy");
+    ASSERT_LT(bijoy, rows.front().size()) << "no bijoy column";
     int strings = 0;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
@@ -287,9 +289,8 @@ TEST(GlyphFontUnicode, DrawsEveryWordTableStringAsNoto) {
     ASSERT_FALSE(NotoFamily().isEmpty());
     const auto rows = ReadTsv("word-table-unicode.tsv");
     ASSERT_FALSE(rows.empty()) << "word-table-unicode.tsv is missing";
-    const std::vector<std::string> header = rows.front();
-    const std::size_t unicode = std::find(header.begin(), header.end(), "unicode") - header.begin();
-    ASSERT_LT(unicode, header.size()) << "no unicode column";
+    const std::size_t unicode = Column(rows.front(), "unicode");
+    ASSERT_LT(unicode, rows.front().size()) << "no unicode column";
     int strings = 0;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto& row = rows[r];
