@@ -9,7 +9,7 @@ namespace {
 
 class QtDesktopShell final : public Shell {
 public:
-    void Open(QWidget*, std::string_view address) override {
+    void Open(std::string_view address) override {
         const QUrl url(QString::fromLatin1(address.data(), static_cast<qsizetype>(address.size())),
                        QUrl::TolerantMode);
         QDesktopServices::openUrl(url);

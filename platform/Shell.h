@@ -3,8 +3,6 @@
 
 #include <string_view>
 
-class QWidget;
-
 namespace platform {
 
 class Shell {
@@ -12,7 +10,7 @@ public:
     virtual ~Shell() = default;
     // Opens `address` as it is. Whether the desktop manages is not reported:
     // no browser or no network changes nothing here.
-    virtual void Open(QWidget* owner, std::string_view address) = 0;
+    virtual void Open(std::string_view address) = 0;
 };
 
 // The real desktop shell (QDesktopServices).

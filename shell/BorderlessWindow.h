@@ -17,13 +17,6 @@ class BorderlessWindow : public platform::Form {
 public:
     explicit BorderlessWindow(const layouts::WindowLayout& layout);
 
-    // The outline made from this window's `shpborder` set, in window pixels.
-    // The caller owns the region (see outlineRegions()).
-    platform::RegionHandle BuildBorderRegion(std::int16_t xOffset, std::int16_t yOffset);
-
-    // The region calls this window's outline is built with.
-    platform::QtRegionApi& outlineRegions() { return regions_; }
-
 signals:
     // A move of the window with the pointer has started.
     void DragStarted();
@@ -42,6 +35,10 @@ protected:
     void DragStart(Qt::MouseButtons held, QPoint at);
 
 private:
+    // The outline made from this window's `shpborder` set, in window pixels,
+    // held in regions_ until the window takes it.
+    platform::RegionHandle BuildBorderRegion(std::int16_t xOffset, std::int16_t yOffset);
+
     platform::QtRegionApi regions_;
 };
 

@@ -29,19 +29,16 @@ void Form4::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {
 
 void Form4::Label10_Click() {
     setMousePointer(platform::kMousePointerHourglass);
-    OpenLink(this, layouts::kOnlineTermsAddress);
+    forms_.shell().Open(layouts::kOnlineTermsAddress);
     setMousePointer(platform::kMousePointerDefault);
 }
 
 void Form4::Label12_Click() {
     setMousePointer(platform::kMousePointerHourglass);
-    OpenLink(this, layouts::kProductUpdateAddress);
+    forms_.shell().Open(layouts::kProductUpdateAddress);
     setMousePointer(platform::kMousePointerDefault);
 }
 
 void Form4::Image1_Click() { Unload(); }
-
-// Hands the address to the desktop; whether a browser opens is not checked.
-void Form4::OpenLink(QWidget* owner, std::string_view address) { forms_.shell().Open(owner, address); }
 
 }  // namespace windows

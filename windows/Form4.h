@@ -3,8 +3,6 @@
 
 #include "shell/BorderlessWindow.h"
 
-#include <string_view>
-
 namespace windows {
 
 class Forms;
@@ -21,7 +19,6 @@ private:
     void Label10_Click();
     void Label12_Click();
     void Image1_Click();
-    void OpenLink(QWidget* owner, std::string_view address);
 
     Forms& forms_;
 };

@@ -3,7 +3,6 @@
 #include "layouts/WindowLayouts.h"
 
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTextCursor>
 
 namespace windows {
@@ -12,12 +11,10 @@ Form5::Form5(Forms&) : BorderlessWindow(layouts::form5Layout()) {
     connect(&image("Image3"), &platform::Image::Click, this, &Form5::Image3_Click);
 }
 
-// The disclaimer box opens at its first line.
+// The disclaimer box opens at its first line: moving the caret there also
+// scrolls the view to it.
 void Form5::Form_Load() {
-    if (QPlainTextEdit* box = textBox("Text1").plainTextEdit()) {
-        box->moveCursor(QTextCursor::Start);
-        box->verticalScrollBar()->setValue(0);
-    }
+    if (QPlainTextEdit* box = textBox("Text1").plainTextEdit()) box->moveCursor(QTextCursor::Start);
 }
 
 void Form5::Image3_Click() { Unload(); }

@@ -14,9 +14,11 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 #include <set>
@@ -157,11 +159,8 @@ TEST(HelpWindow, LinksHandTheirAddressToTheDesktopEachClick) {
     Click(help.label("Label10"));
     Click(help.label("Label10"));
     Click(help.label("Label12"));
-    ASSERT_EQ(program.shell.opened.size(), 3u);
-    EXPECT_EQ(program.shell.opened[0].second, layouts::kOnlineTermsAddress);
-    EXPECT_EQ(program.shell.opened[1].second, layouts::kOnlineTermsAddress);
-    EXPECT_EQ(program.shell.opened[2].second, layouts::kProductUpdateAddress);
-    EXPECT_EQ(program.shell.opened[0].first, &help);
+    const std::string terms(layouts::kOnlineTermsAddress), update(layouts::kProductUpdateAddress);
+    EXPECT_EQ(program.shell.opened, (std::vector<std::string>{terms, terms, update}));
     EXPECT_EQ(help.MousePointer(), platform::kMousePointerDefault);
     EXPECT_TRUE(program.forms.form4.isLoaded());
 }
@@ -170,7 +169,7 @@ TEST(HelpWindow, ThePointerIsBusyWhileTheDesktopOpensTheLink) {
     struct WatchingShell : platform::Shell {
         int pointerDuringOpen = -1;
         windows::Form4* help = nullptr;
-        void Open(QWidget*, std::string_view) override { pointerDuringOpen = help->MousePointer(); }
+        void Open(std::string_view) override { pointerDuringOpen = help->MousePointer(); }
     } shell;
     windows::Forms forms(shell, [] {});
     shell.help = &forms.form4();
@@ -242,6 +241,29 @@ TEST(TermsWindow, OpensScrolledToTheTopEveryTime) {
     terms = &program.forms.form5();
     terms->Show();
     EXPECT_EQ(terms->textBox("Text1").plainTextEdit()->verticalScrollBar()->value(), 0);
+}
+
+// Whatever the box's state before the load, the load brings its view and its
+// caret back to the first line.
+TEST(TermsWindow, LoadPutsTheDisclaimerBoxAtItsFirstLine) {
+    const std::pair<const char*, std::function<void(QPlainTextEdit&)>> before[] = {
+        {"caret at the end", [](QPlainTextEdit& box) { box.moveCursor(QTextCursor::End); }},
+        {"scrolled by the bar", [](QPlainTextEdit& box) {
+             box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+         }},
+    };
+    for (const auto& [name, move] : before) {
+        SCOPED_TRACE(name);
+        Program program;
+        windows::Form5 terms(program.forms);
+        QPlainTextEdit& box = *terms.textBox("Text1").plainTextEdit();
+        terms.show();
+        move(box);
+        ASSERT_GT(box.verticalScrollBar()->value(), 0);
+        terms.Load();
+        EXPECT_EQ(box.verticalScrollBar()->value(), 0);
+        EXPECT_EQ(box.textCursor().position(), 0);
+    }
 }
 
 TEST(WhoWeAreWindow, ClosingLeavesTheOtherWindowsAsTheyWere) {

@@ -11,7 +11,6 @@
 
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 // Readable failure messages for Qt strings and points.
@@ -25,10 +24,8 @@ namespace testing_support {
 // Counts the addresses handed to the desktop instead of starting a browser.
 class CountingShell final : public platform::Shell {
 public:
-    void Open(QWidget* owner, std::string_view address) override {
-        opened.emplace_back(owner, std::string(address));
-    }
-    std::vector<std::pair<QWidget*, std::string>> opened;
+    void Open(std::string_view address) override { opened.emplace_back(address); }
+    std::vector<std::string> opened;
 };
 
 // Unloaded windows are destroyed once control returns to the event loop.
