@@ -2,8 +2,6 @@
 // xdotool: a window moves with the pointer only while the button that
 // started the move is held. A press released without motion leaves it where
 // it is, and the next click reaches the control under the pointer.
-#include "platform/Application.h"
-#include "platform/Fonts.h"
 #include "platform/ListBox.h"
 #include "windows/Form1.h"
 #include "windows/Forms.h"
@@ -13,21 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
+#include "X11TestSupport.h"
+
+using namespace x11test;
 
 namespace {
-
-Display* XDisplay() { return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display(); }
-
-QPoint PositionOnScreen(QWidget& window) {
-    Display* display = XDisplay();
-    XSync(display, False);
-    Window child = 0;
-    int x = 0, y = 0;
-    XTranslateCoordinates(display, static_cast<Window>(window.winId()), DefaultRootWindow(display), 0, 0, &x, &y,
-                          &child);
-    return {x, y};
-}
 
 // Runs xdotool with the pointer commands given (real events through XTest).
 void Pointer(const QStringList& commands) {
@@ -65,10 +53,8 @@ TEST_P(WindowManagerMove, FollowsThePointerOnlyWhileTheButtonIsHeld) {
     const MoveCase& c = GetParam();
     windows::Forms forms(platform::DesktopShell(), [] {});
     windows::Form1& main = forms.form1();
-    main.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const QPoint start = ShowOnScreen(main);
     PressCounter counter(main);
-    const QPoint start = PositionOnScreen(main);
     const QPoint background = start + QPoint(200, 470);
     const QString button = QString::number(c.button);
 
@@ -97,11 +83,3 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    platform::Application app(argc, argv);
-    app.setErrorReporter([](const std::string& message) { ADD_FAILURE() << "untrapped error: " << message; });
-    platform::RegisterBundledFonts();
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

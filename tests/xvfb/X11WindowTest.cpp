@@ -1,7 +1,5 @@
 // What only a real X server shows: each window's X shape, the taskbar hints,
 // and a press-and-drag moving a window by its background but not by a label.
-#include "platform/Application.h"
-#include "platform/Fonts.h"
 #include "platform/Screen.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
@@ -24,15 +22,14 @@
 #include <vector>
 
 // Xlib last: its macros (None, Bool, Expose ...) clash with names above.
+#include "X11TestSupport.h"
+
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
 
-namespace {
+using namespace x11test;
 
-Display* XDisplay() {
-    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
-}
+namespace {
 
 // The bounding rectangle of the window's X shape (window coordinates).
 QRect ShapeExtents(QWidget& window) {
@@ -70,21 +67,6 @@ bool SkipsTaskbar(QWidget& window) {
     return false;
 }
 
-void WaitExposed(QWidget& window) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-}
-
-// Where the X server has the window (its top-left corner on the screen).
-QPoint PositionOnScreen(QWidget& window) {
-    Display* display = XDisplay();
-    XSync(display, False);
-    Window child = 0;
-    int x = 0, y = 0;
-    XTranslateCoordinates(display, static_cast<Window>(window.winId()), DefaultRootWindow(display), 0, 0, &x, &y,
-                          &child);
-    return {x, y};
-}
-
 // Presses at a point of `target`, drags the pointer by `by` on the screen in
 // two steps and releases. The steps are screen points, as a hand moves: a
 // window that follows the pointer moves under it.
@@ -117,8 +99,7 @@ class XWindow : public testing::TestWithParam<ShapeCase> {};
 TEST_P(XWindow, ShapeHasTheOutlineExtentsAndTaskbarHint) {
     Program program;
     platform::Form& window = GetParam().open(program.forms);
-    window.Show();
-    WaitExposed(window);
+    ShowOnScreen(window);
     EXPECT_EQ(ShapeExtents(window), GetParam().extents);
     EXPECT_EQ(SkipsTaskbar(window), !GetParam().ownTaskbarButton);
 }
@@ -140,9 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(XDrag, PressAndDragOnTheBackgroundMovesTheWindow) {
     Program program;
     windows::Form3& window = program.forms.form3();
-    window.Show();
-    WaitExposed(window);
-    const QPoint start = PositionOnScreen(window);
+    const QPoint start = ShowOnScreen(window);
     Drag(window, QPoint(200, 470), QPoint(60, 40));
     ASSERT_TRUE(QTest::qWaitFor([&] { return PositionOnScreen(window) != start; }, 5000));
     EXPECT_EQ(PositionOnScreen(window), start + QPoint(60, 40));
@@ -151,9 +130,7 @@ TEST(XDrag, PressAndDragOnTheBackgroundMovesTheWindow) {
 TEST(XDrag, PressAndDragOnALabelLeavesTheWindowWhereItIs) {
     Program program;
     windows::Form1& main = program.forms.form1();
-    main.Show();
-    WaitExposed(main);
-    const QPoint start = PositionOnScreen(main);
+    const QPoint start = ShowOnScreen(main);
     platform::Label& help = main.label("Label8");
     Drag(help, help.rect().center(), QPoint(60, 40));
     QTest::qWait(100);
@@ -172,16 +149,7 @@ TEST(ScreenFactor, MagnifierOutlineFollowsTheScreen) {
     const QRect outline = factors.x == 12.0f ? QRect(QPoint(0, 2), QPoint(385, 351)) : QRect(QPoint(0, 2), QPoint(308, 281));
     Program program;
     windows::Form10& magnifier = program.forms.form10();
-    magnifier.Show();
-    WaitExposed(magnifier);
+    ShowOnScreen(magnifier);
     EXPECT_EQ(magnifier.mask().boundingRect(), outline);
     EXPECT_EQ(ShapeExtents(magnifier), outline);
-}
-
-int main(int argc, char** argv) {
-    platform::Application app(argc, argv);
-    app.setErrorReporter([](const std::string& message) { ADD_FAILURE() << "untrapped error: " << message; });
-    platform::RegisterBundledFonts();
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
