@@ -1,0 +1,63 @@
+#include "app/DisplayFailure.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace app {
+namespace {
+
+QByteArray& firstWarning() {
+    static QByteArray warning;
+    return warning;
+}
+
+QByteArray Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? QByteArray(value) : QByteArrayLiteral("(not set)");
+}
+
+// Exits without running destructors: the window system's objects are in no
+// state to be torn down.
+[[noreturn]] void End(const QByteArray& line) {
+    std::fprintf(stderr, "loanword-dictionary: %s\n", line.constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void DuringStart(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        const QByteArray why = firstWarning().isEmpty() ? QByteArrayLiteral("the window system could not start")
+                                                        : firstWarning();
+        End("cannot show any window: " + why + " (DISPLAY=" + Environment("DISPLAY") +
+            ", WAYLAND_DISPLAY=" + Environment("WAYLAND_DISPLAY") + ")");
+    }
+    if (type != QtDebugMsg && firstWarning().isEmpty()) firstWarning() = message.section(QLatin1Char('\n'), 0, 0).toLocal8Bit();
+}
+
+QtMessageHandler& qtHandler() {
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+void AfterStart(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    // Qt's X11 connection says this just before it exits.
+    if (message.startsWith(QLatin1String("The X11 connection broke")))
+        End("the display went away (" + message.toLocal8Bit() + ")");
+    if (qtHandler()) {
+        qtHandler()(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
+}  // namespace
+
+void ReportNoDisplay() { qtHandler() = qInstallMessageHandler(DuringStart); }
+
+void ReportDisplayLoss() { qInstallMessageHandler(AfterStart); }
+
+}  // namespace app
