@@ -1,16 +1,9 @@
 // The behaviour every window shares: outline at load, moving by the
 // background, closing, and the desktop's close request.
+#include "NamedWindow.h"
 #include "WindowTestSupport.h"
 
 #include "platform/Application.h"
-#include "windows/Form1.h"
-#include "windows/Form10.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
-#include "windows/Form7.h"
-#include "windows/Form9.h"
 
 #include <QSignalSpy>
 
@@ -18,42 +11,11 @@
 
 #include <ostream>
 
-#include <functional>
-
 using namespace testing_support;
 
 std::vector<std::string>& ReportedErrors();
 
 namespace {
-
-using WindowOf = std::function<shell::BorderlessWindow&(windows::Forms&)>;
-
-struct NamedWindow {
-    const char* name;
-    WindowOf open;
-};
-inline void PrintTo(const NamedWindow& c, std::ostream* out) { *out << c.name; }
-
-const NamedWindow kForm1{"Form1", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form1(); }};
-const NamedWindow kForm2{"Form2", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form2(); }};
-const NamedWindow kForm3{"Form3", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form3(); }};
-const NamedWindow kForm4{"Form4", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form4(); }};
-const NamedWindow kForm5{"Form5", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form5(); }};
-const NamedWindow kForm7{"Form7", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form7(); }};
-const NamedWindow kForm9{"Form9", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form9(); }};
-const NamedWindow kForm10{"Form10", [](windows::Forms& f) -> shell::BorderlessWindow& { return f.form10(); }};
-
-bool IsLoaded(windows::Forms& forms, const char* name) {
-    const std::string n = name;
-    if (n == "Form1") return forms.form1.isLoaded();
-    if (n == "Form2") return forms.form2.isLoaded();
-    if (n == "Form3") return forms.form3.isLoaded();
-    if (n == "Form4") return forms.form4.isLoaded();
-    if (n == "Form5") return forms.form5.isLoaded();
-    if (n == "Form7") return forms.form7.isLoaded();
-    if (n == "Form9") return forms.form9.isLoaded();
-    return forms.form10.isLoaded();
-}
 
 // A point of the window's background inside its outline, away from controls.
 QPoint BackgroundPoint(const QWidget& window) {
@@ -66,6 +28,14 @@ QPoint BackgroundPoint(const QWidget& window) {
         }
     return {5, 5};
 }
+
+// A window of a fresh program, shown, with the moves it starts counted.
+struct WatchedWindow {
+    explicit WatchedWindow(const NamedWindow& named) : window(named.open(program.forms)) { window.Show(); }
+    Program program;
+    shell::BorderlessWindow& window;
+    QSignalSpy drags{&window, &shell::BorderlessWindow::DragStarted};
+};
 
 }  // namespace
 
@@ -110,13 +80,11 @@ inline void PrintTo(const DragCase& c, std::ostream* out) { *out << c.label; }
 class BackgroundPress : public testing::TestWithParam<DragCase> {};
 
 TEST_P(BackgroundPress, StartsAMove) {
-    Program program;
-    shell::BorderlessWindow& window = GetParam().window.open(program.forms);
-    window.Show();
-    QSignalSpy drags(&window, &shell::BorderlessWindow::DragStarted);
+    WatchedWindow run(GetParam().window);
+    shell::BorderlessWindow& window = run.window;
     const QPoint at = BackgroundPoint(window);
     QTest::mousePress(&window, GetParam().button, Qt::NoModifier, at);
-    EXPECT_EQ(drags.count(), 1);
+    EXPECT_EQ(run.drags.count(), 1);
     QTest::mouseRelease(&window, GetParam().button, Qt::NoModifier, at);
 }
 
@@ -138,11 +106,8 @@ inline void PrintTo(const ControlPressCase& c, std::ostream* out) { *out << c.wi
 class ControlPress : public testing::TestWithParam<ControlPressCase> {};
 
 TEST_P(ControlPress, NeverStartsAMove) {
-    Program program;
-    shell::BorderlessWindow& window = GetParam().window.open(program.forms);
-    window.Show();
-    QSignalSpy drags(&window, &shell::BorderlessWindow::DragStarted);
-    auto* control = window.findChild<QWidget*>(GetParam().control);
+    WatchedWindow run(GetParam().window);
+    auto* control = run.window.findChild<QWidget*>(GetParam().control);
     ASSERT_NE(control, nullptr);
     QWidget* target = control;
     if (auto* box = qobject_cast<platform::TextBox*>(control)) target = box->editor();
@@ -151,7 +116,7 @@ TEST_P(ControlPress, NeverStartsAMove) {
         QTest::mousePress(target, button, Qt::NoModifier, target->rect().center());
         QTest::mouseRelease(target, button, Qt::NoModifier, target->rect().center());
     }
-    EXPECT_EQ(drags.count(), 0);
+    EXPECT_EQ(run.drags.count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -167,35 +132,31 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SplashWindow, CannotBeMovedOrClosedByTheUser) {
-    Program program;
-    windows::Form7& splash = program.forms.form7();
-    splash.Show();
-    QSignalSpy drags(&splash, &shell::BorderlessWindow::DragStarted);
+    WatchedWindow run(kForm7);
+    shell::BorderlessWindow& splash = run.window;
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         QTest::mousePress(&splash, button, Qt::NoModifier, BackgroundPoint(splash));
     QTest::mouseRelease(&splash, Qt::LeftButton, Qt::NoModifier, BackgroundPoint(splash));
-    EXPECT_EQ(drags.count(), 0);
+    EXPECT_EQ(run.drags.count(), 0);
     splash.close();  // the desktop's close request
-    EXPECT_TRUE(program.forms.form7.isLoaded());
+    EXPECT_TRUE(run.program.forms.form7.isLoaded());
     EXPECT_TRUE(splash.isVisible());
 }
 
 TEST(ExitWindow, MovesOnlyWhilePointerMovesWithAButtonHeld) {
-    Program program;
-    windows::Form9& exit = program.forms.form9();
-    exit.Show();
-    QSignalSpy drags(&exit, &shell::BorderlessWindow::DragStarted);
+    WatchedWindow run(kForm9);
+    shell::BorderlessWindow& exit = run.window;
     const QPoint at = BackgroundPoint(exit);
     MoveOver(exit, at);  // no button: a move would stick the window to the pointer
-    EXPECT_EQ(drags.count(), 0);
+    EXPECT_EQ(run.drags.count(), 0);
     QTest::mousePress(&exit, Qt::LeftButton, Qt::NoModifier, at);  // no drag on a press
-    EXPECT_EQ(drags.count(), 0);
+    EXPECT_EQ(run.drags.count(), 0);
     MoveOver(exit, at + QPoint(3, 0), Qt::LeftButton);
-    EXPECT_EQ(drags.count(), 1);
+    EXPECT_EQ(run.drags.count(), 1);
     QTest::mouseRelease(&exit, Qt::LeftButton, Qt::NoModifier, at);
     MoveOver(exit.image("Image1"), {}, Qt::LeftButton);
     MoveOver(exit.image("Image2"), {}, Qt::LeftButton);
-    EXPECT_EQ(drags.count(), 1);
+    EXPECT_EQ(run.drags.count(), 1);
 }
 
 TEST(ManualMove, FollowsThePointerUntilTheButtonIsReleased) {
@@ -230,7 +191,7 @@ TEST_P(ClosePicture, UnloadsOnlyItsWindow) {
     shell::BorderlessWindow& window = GetParam().window.open(program.forms);
     window.Show();
     Click(window.image(GetParam().closePicture));
-    EXPECT_FALSE(IsLoaded(program.forms, GetParam().window.name));
+    EXPECT_FALSE(GetParam().window.isLoaded(program.forms));
     EXPECT_TRUE(program.forms.form1.isLoaded());
     EXPECT_TRUE(program.forms.form1().isVisible());
     EXPECT_EQ(program.quits, 0);
@@ -250,7 +211,7 @@ TEST_P(DesktopClose, ActsAsTheClosePicture) {
     shell::BorderlessWindow& window = GetParam().open(program.forms);
     window.Show();
     window.close();
-    EXPECT_FALSE(IsLoaded(program.forms, GetParam().name));
+    EXPECT_FALSE(GetParam().isLoaded(program.forms));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, DesktopClose, testing::Values(kForm2, kForm3, kForm4, kForm5, kForm9, kForm10),

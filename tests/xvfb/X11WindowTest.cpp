@@ -1,15 +1,7 @@
 // What only a real X server shows: each window's X shape, the taskbar hints,
 // and a press-and-drag moving a window by its background but not by a label.
 #include "platform/Screen.h"
-#include "windows/Form1.h"
-#include "windows/Form10.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
-#include "windows/Form7.h"
-#include "windows/Form9.h"
-#include "windows/Forms.h"
+#include "tests/windows/NamedWindow.h"
 
 #include <QTest>
 
@@ -18,7 +10,6 @@
 #include <ostream>
 
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 // Xlib last: its macros (None, Bool, Expose ...) clash with names above.
@@ -27,6 +18,7 @@
 #include <X11/Xatom.h>
 #include <X11/extensions/shape.h>
 
+using namespace testing_support;
 using namespace x11test;
 
 namespace {
@@ -82,15 +74,12 @@ struct Program {
     windows::Forms forms{platform::DesktopShell(), [] {}};
 };
 
-using Open = std::function<platform::Form&(windows::Forms&)>;
-
 struct ShapeCase {
-    const char* name;
-    Open open;
+    NamedWindow window;
     QRect extents;
     bool ownTaskbarButton;
 };
-inline void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.name; }
+inline void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.window.name; }
 
 class XWindow : public testing::TestWithParam<ShapeCase> {};
 
@@ -98,7 +87,7 @@ class XWindow : public testing::TestWithParam<ShapeCase> {};
 
 TEST_P(XWindow, ShapeHasTheOutlineExtentsAndTaskbarHint) {
     Program program;
-    platform::Form& window = GetParam().open(program.forms);
+    platform::Form& window = GetParam().window.open(program.forms);
     ShowOnScreen(window);
     EXPECT_EQ(ShapeExtents(window), GetParam().extents);
     EXPECT_EQ(SkipsTaskbar(window), !GetParam().ownTaskbarButton);
@@ -107,16 +96,16 @@ TEST_P(XWindow, ShapeHasTheOutlineExtentsAndTaskbarHint) {
 INSTANTIATE_TEST_SUITE_P(
     Windows, XWindow,
     testing::Values(
-        ShapeCase{"Form1", [](windows::Forms& f) -> platform::Form& { return f.form1(); }, QRect(0, 0, 557, 529), true},
-        ShapeCase{"Form2", [](windows::Forms& f) -> platform::Form& { return f.form2(); }, QRect(0, 5, 371, 494), true},
-        ShapeCase{"Form3", [](windows::Forms& f) -> platform::Form& { return f.form3(); }, QRect(0, 2, 371, 495), true},
-        ShapeCase{"Form4", [](windows::Forms& f) -> platform::Form& { return f.form4(); }, QRect(0, 2, 371, 495), true},
-        ShapeCase{"Form5", [](windows::Forms& f) -> platform::Form& { return f.form5(); }, QRect(0, 2, 371, 495), true},
-        ShapeCase{"Form7", [](windows::Forms& f) -> platform::Form& { return f.form7(); }, QRect(0, 0, 285, 221), false},
+        ShapeCase{kForm1, QRect(0, 0, 557, 529), true},
+        ShapeCase{kForm2, QRect(0, 5, 371, 494), true},
+        ShapeCase{kForm3, QRect(0, 2, 371, 495), true},
+        ShapeCase{kForm4, QRect(0, 2, 371, 495), true},
+        ShapeCase{kForm5, QRect(0, 2, 371, 495), true},
+        ShapeCase{kForm7, QRect(0, 0, 285, 221), false},
         // The exit outline reaches one pixel above the window: X clips nothing there, the extents start at -1.
-        ShapeCase{"Form9", [](windows::Forms& f) -> platform::Form& { return f.form9(); }, QRect(0, -1, 265, 209), false},
-        ShapeCase{"Form10", [](windows::Forms& f) -> platform::Form& { return f.form10(); }, QRect(0, 2, 309, 280), true}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ShapeCase{kForm9, QRect(0, -1, 265, 209), false},
+        ShapeCase{kForm10, QRect(0, 2, 309, 280), true}),
+    [](const auto& info) { return std::string(info.param.window.name); });
 
 TEST(XDrag, PressAndDragOnTheBackgroundMovesTheWindow) {
     Program program;
