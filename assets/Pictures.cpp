@@ -440,36 +440,44 @@ QImage exitBackground(QSize size, const PictureFonts& fonts) {
     });
 }
 
+// The green rounded square of a 64 x 64 icon.
+void paintIconFace(QPainter& painter) {
+    fillFace(painter, QRectF(2.5, 2.5, 59, 59), 12,
+             {.top = QColor(0x3A, 0xB0, 0x53), .bottom = QColor(0x0F, 0x66, 0x27),
+              .edge = QColor(0x0B, 0x52, 0x1F), .glossAlpha = 60, .diagonal = true});
+}
+
 // A 64 x 64 icon: a green rounded square, transparent around it, with
 // `paint(painter)` drawing on the square.
 template <typename Paint>
 QImage iconPicture(QSize size, Paint&& paint) {
     return paintPicture(size, Qt::transparent, [&](QPainter& painter) {
-        fillFace(painter, QRectF(2.5, 2.5, 59, 59), 12,
-                 {.top = QColor(0x3A, 0xB0, 0x53), .bottom = QColor(0x0F, 0x66, 0x27),
-                  .edge = QColor(0x0B, 0x52, 0x1F), .glossAlpha = 60, .diagonal = true});
+        paintIconFace(painter);
         paint(painter);
     });
 }
 
-QImage lettersIcon(QSize size, const QString& word, const PictureFonts& fonts) {
-    return iconPicture(size, [&](QPainter& painter) {
-        // three lines, like lines of text
-        painter.setPen(whitePen(3));
-        const qreal lengths[] = {36, 28, 32};
-        for (int i = 0; i < 3; ++i) {
-            const qreal y = 13.5 + 7 * i;
-            painter.drawLine(QPointF(14, y), QPointF(14 + lengths[i], y));
-        }
+// The lines and the word of an icon that shows `word`.
+void paintLetters(QPainter& painter, const QString& word, const PictureFonts& fonts) {
+    // three lines, like lines of text
+    painter.setPen(whitePen(3));
+    const qreal lengths[] = {36, 28, 32};
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = 13.5 + 7 * i;
+        painter.drawLine(QPointF(14, y), QPointF(14 + lengths[i], y));
+    }
 
-        qreal pixels = 18;
-        QFont font = makeFont(fonts.sans, pixels, QFont::Bold);
-        while (pixels > 8 && QFontMetricsF(font, painter.device()).horizontalAdvance(word) > 46) {
-            pixels -= 0.5;
-            font = makeFont(fonts.sans, pixels, QFont::Bold);
-        }
-        drawWhiteCentred(painter, {{word, font}}, font, QPointF(32, 46));
-    });
+    qreal pixels = 18;
+    QFont font = makeFont(fonts.sans, pixels, QFont::Bold);
+    while (pixels > 8 && QFontMetricsF(font, painter.device()).horizontalAdvance(word) > 46) {
+        pixels -= 0.5;
+        font = makeFont(fonts.sans, pixels, QFont::Bold);
+    }
+    drawWhiteCentred(painter, {{word, font}}, font, QPointF(32, 46));
+}
+
+QImage lettersIcon(QSize size, const QString& word, const PictureFonts& fonts) {
+    return iconPicture(size, [&](QPainter& painter) { paintLetters(painter, word, fonts); });
 }
 
 QImage keyboardIcon(QSize size, const PictureFonts& fonts) {
@@ -604,7 +612,8 @@ QImage drawPicture(Picture picture, QSize size, const PictureFonts& fonts) {
         case Picture::SplashBackground: return splashBackground(size, fonts);
         case Picture::ExitBackground: return exitBackground(size, fonts);
         case Picture::MagnifierBackground: return magnifierBackground(size, fonts);
-        case Picture::ProductIcon: return lettersIcon(size, QStringLiteral("LLWD"), fonts);
+        case Picture::ProductIcon:
+            return paintPicture(size, Qt::transparent, [&](QPainter& painter) { paintProductIcon(painter, fonts); });
         case Picture::KeyboardIcon: return keyboardIcon(size, fonts);
         case Picture::WhoWeAreIcon: return lettersIcon(size, QStringLiteral("WWA"), fonts);
         case Picture::HelpIcon: return lettersIcon(size, QStringLiteral("HELP"), fonts);
@@ -621,6 +630,11 @@ QImage drawPicture(Picture picture, QSize size, const PictureFonts& fonts) {
         case Picture::KeyFace: break;
     }
     return {};
+}
+
+void paintProductIcon(QPainter& painter, const PictureFonts& fonts) {
+    paintIconFace(painter);
+    paintLetters(painter, QStringLiteral("LLWD"), fonts);
 }
 
 QImage drawKeyFace(const QString& text, QSize size, const PictureFonts& fonts) {

@@ -8,6 +8,8 @@
 
 #include "layouts/Layout.h"
 
+class QPainter;
+
 namespace assets {
 
 // Fonts the pictures are drawn with. Families are resolved once; a family the
@@ -27,6 +29,10 @@ PictureFonts resolvePictureFonts();
 // no alpha channel; icons are transparent outside their rounded square.
 // KeyFace and None give a null image (key faces are drawn by drawKeyFace).
 QImage drawPicture(layouts::Picture picture, QSize size, const PictureFonts& fonts);
+
+// Paints the product icon in its 64 x 64 design on any device: scale the
+// painter for a larger picture, or paint on a vector device for a scalable one.
+void paintProductIcon(QPainter& painter, const PictureFonts& fonts);
 
 // Draws the face of a letter key: the white glyph of `text` on a green
 // square. With no glyph family the text is drawn in the sans family instead.
