@@ -1,30 +1,43 @@
 // A keystroke's work in the main window: the list search over the 66
-// headwords, then the selection lookup.
+// headwords (the search box's one path, ListSearch), then the selection
+// lookup that the list's click runs. Glyph-code and Unicode search texts side
+// by side.
+#include "core/SelectionLookup.h"
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
 #include "platform/ListSearch.h"
+#include "platform/UnicodeText.h"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
-const std::vector<std::string>& Rows() {
-    static const std::vector<std::string> rows = [] {
-        std::vector<std::string> r;
-        for (std::size_t p = 0; p < core::EntryCount(); ++p) r.emplace_back(core::Headword(p));
-        return r;
+const platform::ListSearch& Headwords() {
+    static const platform::ListSearch search = [] {
+        platform::ListSearch s;
+        for (std::size_t p = 0; p < core::EntryCount(); ++p) s.Add(core::Headword(p));
+        return s;
     }();
-    return rows;
+    return search;
 }
 
 void RunKeystroke(benchmark::State& state, const QString& text) {
+    const platform::ListSearch& search = Headwords();
     for (auto _ : state) {
-        auto outcome = platform::SearchAndLookup(Rows(), text);
-        benchmark::DoNotOptimize(outcome);
+        const std::int16_t index = search.FindListIndex(text);
+        auto displays = core::SelectionLookup(index);
+        benchmark::DoNotOptimize(displays);
     }
+}
+
+QString UnicodeHeadword(std::size_t position) {
+    return platform::unicodeText(platform::glyphText(core::Headword(position)));
+}
+
+QString MixedPaste(qsizetype length) {
+    QString text;
+    while (text.size() < length) text += QStringLiteral(u"Ab অক \U0001F600");
+    return text;
 }
 
 void BM_OneCharacter(benchmark::State& s) { RunKeystroke(s, QStringLiteral("K")); }
@@ -34,9 +47,18 @@ void BM_WholeHeadword(benchmark::State& s) {
 void BM_NoMatch(benchmark::State& s) { RunKeystroke(s, QStringLiteral("e")); }
 void BM_PastedText100k(benchmark::State& s) { RunKeystroke(s, QString(100000, QChar(u'A'))); }
 
+void BM_UnicodeOneCharacter(benchmark::State& s) { RunKeystroke(s, QStringLiteral(u"ক")); }
+void BM_UnicodeWholeHeadword(benchmark::State& s) { RunKeystroke(s, UnicodeHeadword(64)); }
+void BM_UnicodeNoMatch(benchmark::State& s) { RunKeystroke(s, QStringLiteral(u"ঝ")); }
+void BM_UnicodeMixedPaste1M(benchmark::State& s) { RunKeystroke(s, MixedPaste(1 << 20)); }
+
 }  // namespace
 
 BENCHMARK(BM_OneCharacter);
 BENCHMARK(BM_WholeHeadword);
 BENCHMARK(BM_NoMatch);
 BENCHMARK(BM_PastedText100k);
+BENCHMARK(BM_UnicodeOneCharacter);
+BENCHMARK(BM_UnicodeWholeHeadword);
+BENCHMARK(BM_UnicodeNoMatch);
+BENCHMARK(BM_UnicodeMixedPaste1M)->Unit(benchmark::kMillisecond);

@@ -201,13 +201,16 @@ private:
         }
     }
 
-    // Drawn after its syllable, read before it.
+    // Drawn after its syllable, read before it. A syllable takes one reph:
+    // a second one stays where it is (and no run of them costs more than
+    // one move of the syllable).
     void Reph() {
         const std::u32string_view reph = ReadingAt(at_);
         if (syllable_ == kNone) {
             text_ += reph;
         } else {
             text_.insert(syllable_, reph);
+            syllable_ = kNone;
         }
     }
 

@@ -22,7 +22,7 @@ ListBox::ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
 }
 
 void ListBox::AddItem(std::string_view glyphCodes) {
-    rows_.emplace_back(glyphCodes);
+    search_.Add(glyphCodes);
     addItem(glyphText(glyphCodes));
 }
 
@@ -44,7 +44,7 @@ void ListBox::setListIndex(std::int16_t index) {
     emit Click();
 }
 
-int ListBox::FindString(QStringView text) const { return platform::FindString(rows_, text); }
+std::int16_t ListBox::FindString(QStringView text) const { return search_.FindListIndex(text); }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
     QListWidget::mouseMoveEvent(event);

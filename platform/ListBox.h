@@ -3,6 +3,7 @@
 #pragma once
 
 #include "layouts/Layout.h"
+#include "platform/ListSearch.h"
 
 #include <QListWidget>
 #include <QStringView>
@@ -26,8 +27,8 @@ public:
     std::int16_t ListIndex() const;
     void setListIndex(std::int16_t index);
 
-    // The list's prefix search from the top: a row, or -1.
-    int FindString(QStringView text) const;
+    // The list's prefix search from the top (see ListSearch.h): a row, or -1.
+    std::int16_t FindString(QStringView text) const;
 
 signals:
     void Click();
@@ -36,7 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    std::vector<std::string> rows_;
+    ListSearch search_;
     bool settingFromProgram_ = false;
 };
 

@@ -13,7 +13,6 @@
 #include "windows/Forms.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace windows {
 namespace {
@@ -57,13 +56,8 @@ void Form1::List1_Click() {
     Label10.setCaption(platform::glyphText(shown.origin));
 }
 
-void Form1::Text1_Change() {
-    const int found = List1.FindString(Text1.Text());
-    // The answer is -1 or a row; a list never holds more rows than its
-    // 16-bit index can name.
-    List1.setListIndex(found <= std::numeric_limits<std::int16_t>::max() ? static_cast<std::int16_t>(found)
-                                                                         : std::int16_t{-1});
-}
+// Typing, pasting and the on-screen keyboard all change the box and end here.
+void Form1::Text1_Change() { List1.setListIndex(List1.FindString(Text1.Text())); }
 
 // A menu label lights up on every move over it.
 void Form1::LightUp(platform::Label& menuLabel) {
