@@ -2,12 +2,21 @@
 
 #include "platform/Colours.h"
 #include "platform/ControlSetup.h"
+#include "platform/Fonts.h"
+#include "platform/GlyphClipboard.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 
 namespace platform {
 namespace {
@@ -26,6 +35,114 @@ QString FromEditorText(const QString& shown) {
     return text;
 }
 
+// A single-line box of glyph text. QLineEdit's clipboard functions are not
+// virtual, so every way in is taken over: the keys, the context menu, the
+// middle button, and every way a selection is made (which on X11 becomes the
+// primary selection).
+class GlyphLineEdit : public QLineEdit {
+public:
+    explicit GlyphLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event == QKeySequence::Copy) {
+            CopySelection();
+        } else if (event == QKeySequence::Cut) {
+            if (!isReadOnly() && hasSelectedText()) {
+                CopySelection();
+                del();
+            }
+        } else if (event == QKeySequence::Paste) {
+            Paste(QClipboard::Clipboard);
+        } else {
+            QLineEdit::keyPressEvent(event);
+            PublishSelection();
+            return;
+        }
+        event->accept();
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            Paste(QClipboard::Selection);  // at the caret the press placed
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+        PublishSelection();
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        QLineEdit::mouseDoubleClickEvent(event);
+        PublishSelection();
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        if (!menu) return;
+        Redirect(*menu, "edit-copy", [this] { CopySelection(); });
+        Redirect(*menu, "edit-cut", [this] {
+            CopySelection();
+            del();
+        });
+        Redirect(*menu, "edit-paste", [this] { Paste(QClipboard::Clipboard); });
+        Redirect(*menu, "select-all", [this] {
+            selectAll();
+            PublishSelection();
+        });
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
+private:
+    template <typename Handler>
+    void Redirect(QMenu& menu, const char* name, Handler handler) {
+        for (QAction* action : menu.actions()) {
+            if (action->objectName() != QLatin1String(name)) continue;
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, handler);
+        }
+    }
+
+    void CopySelection() {
+        if (hasSelectedText() && echoMode() == QLineEdit::Normal)
+            copyGlyphText(selectedText(), QClipboard::Clipboard);
+    }
+
+    void PublishSelection() {
+        if (hasSelectedText() && echoMode() == QLineEdit::Normal)
+            copyGlyphText(selectedText(), QClipboard::Selection);
+    }
+
+    void Paste(QClipboard::Mode mode) {
+        if (isReadOnly()) return;
+        const QString text = pastedGlyphText(mode);
+        if (text.isEmpty() && !hasSelectedText()) return;
+        insert(text);  // one change, through the box's change handling
+    }
+};
+
+// A multi-line box of glyph text: QPlainTextEdit routes copy, cut, drag, the
+// primary selection, paste and drop through these two hooks.
+class GlyphPlainTextEdit : public QPlainTextEdit {
+public:
+    explicit GlyphPlainTextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override {
+        return glyphMimeData(FromEditorText(textCursor().selection().toPlainText()));
+    }
+
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source->hasFormat(QString::fromLatin1(kGlyphCodesMimeType)) ||
+               QPlainTextEdit::canInsertFromMimeData(source);
+    }
+
+    void insertFromMimeData(const QMimeData* source) override {
+        insertPlainText(ToEditorText(pastedGlyphText(source)));
+    }
+};
+
 }  // namespace
 
 TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent)
@@ -33,9 +150,12 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
     SetUpControl(*this, layout, font);
     setMouseTracking(true);
     const QString text = ToQString(layout.text);
+    // Boxes of glyph text put Unicode and their codes on the clipboard; boxes
+    // of Latin text copy it unchanged.
+    const bool glyph = font.family() == GlyphFamily();
     QWidget* editor = nullptr;
     if (layout.multiLine) {
-        plain_ = new QPlainTextEdit(this);
+        plain_ = glyph ? new GlyphPlainTextEdit(this) : new QPlainTextEdit(this);
         plain_->setPlainText(ToEditorText(text));
         plain_->setReadOnly(layout.readOnly);
         // A horizontal scroll bar means long lines do not wrap.
@@ -49,7 +169,7 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
         connect(plain_, &QPlainTextEdit::textChanged, this, &TextBox::Change);
         editor = plain_;
     } else {
-        line_ = new QLineEdit(this);
+        line_ = glyph ? new GlyphLineEdit(this) : new QLineEdit(this);
         line_->setText(text);
         line_->setReadOnly(layout.readOnly);
         connect(line_, &QLineEdit::textChanged, this, &TextBox::Change);
