@@ -80,13 +80,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override {
         QMenu* menu = createStandardContextMenu();
         if (!menu) return;
-        Redirect(*menu, "edit-copy", [this] { CopySelection(); });
-        Redirect(*menu, "edit-cut", [this] {
+        Redirect(*menu, QLineEdit::tr("&Copy"), [this] { CopySelection(); });
+        Redirect(*menu, QLineEdit::tr("Cu&t"), [this] {
             CopySelection();
             del();
         });
-        Redirect(*menu, "edit-paste", [this] { Paste(QClipboard::Clipboard); });
-        Redirect(*menu, "select-all", [this] {
+        Redirect(*menu, QLineEdit::tr("&Paste"), [this] { Paste(QClipboard::Clipboard); });
+        Redirect(*menu, QLineEdit::tr("Select All"), [this] {
             selectAll();
             PublishSelection();
         });
@@ -95,10 +95,13 @@ protected:
     }
 
 private:
+    // The standard menu's actions have no names; they are found by the label
+    // QLineEdit gives them (its own translation, then a tab and the shortcut).
     template <typename Handler>
-    void Redirect(QMenu& menu, const char* name, Handler handler) {
+    void Redirect(QMenu& menu, const QString& label, Handler handler) {
         for (QAction* action : menu.actions()) {
-            if (action->objectName() != QLatin1String(name)) continue;
+            const QString text = action->text();
+            if (text != label && !text.startsWith(label + u'\t')) continue;
             QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, handler);
         }

@@ -3,6 +3,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/WordTable.h"
+#include "platform/GlyphClipboard.h"
 #include "platform/GlyphText.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
@@ -13,9 +14,15 @@
 #include "windows/Form7.h"
 #include "windows/Form9.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -356,4 +363,173 @@ TEST(ExitWindow, YesEndsTheProgramWithEveryWindowOpen) {
     EXPECT_FALSE(program.forms.form1.isLoaded());
     EXPECT_FALSE(program.forms.form2.isLoaded());
     EXPECT_FALSE(program.forms.form10.isLoaded());
+}
+
+// Unicode Bengali in the search box: typed by a Unicode keyboard, mixed with
+// the on-screen keyboard's glyph codes, or odd input that must find nothing.
+INSTANTIATE_TEST_SUITE_P(
+    Unicode, TypingInTheSearchBox,
+    testing::Values(SearchCase{"OneLetter", u"ক"_qs, 8}, SearchCase{"TwoPartVowel", u"জো"_qs, 15},
+                    SearchCase{"TwoPartVowelInTwoKeys", u"জ\u09C7\u09BE"_qs, 15},
+                    SearchCase{"UnicodeThenGlyphCodes", u"অ"_qs + glyphText("\x94Q"), 1},
+                    SearchCase{"WholeHeadwordWithZwnj", u"বোররাক্\u200C"_qs, 64},
+                    SearchCase{"NoHeadwordBeginsSo", u"ঝ"_qs, -1}, SearchCase{"OnlyZwj", u"\u200D"_qs, -1},
+                    SearchCase{"LoneVowelSign", u"\u09BF"_qs, -1}, SearchCase{"LoneVirama", u"\u09CD"_qs, -1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(MainWindow, OnScreenKeysAfterUnicodeTypingSearchTheWholeText) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), u"অ"_qs);
+    ExpectShows(main, 0);
+    Click(program.forms.form2().image("Image6"));  // the key for cha: "P"
+    EXPECT_EQ(main.Text1.Text(), u"অP"_qs);
+    ExpectShows(main, 1);
+}
+
+namespace {
+
+QClipboard& Clipboard() { return *QApplication::clipboard(); }
+
+QByteArray ClipboardCodes() {
+    const QMimeData* data = Clipboard().mimeData();
+    return data ? data->data(QString::fromLatin1(platform::kGlyphCodesMimeType)) : QByteArray();
+}
+
+void SelectAllAndCopy(platform::TextBox& box) {
+    if (QLineEdit* line = box.lineEdit()) {
+        line->selectAll();
+        QTest::keySequence(line, QKeySequence::Copy);
+    } else {
+        box.plainTextEdit()->selectAll();
+        QTest::keySequence(box.plainTextEdit(), QKeySequence::Copy);
+    }
+}
+
+}  // namespace
+
+// Every box of glyph text copies Unicode Bengali as plain text and its exact
+// codes under the program's own type.
+TEST(Clipboard, GlyphBoxesCopyUnicodeAndTheirCodes) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(4);
+    Click(main.image("Image2"));  // the magnifier, with the same entry
+    windows::Form10& magnifier = program.forms.form10();
+    Type(*main.Text1.lineEdit(), glyphText("AvB\x87jwm"));
+    struct Box {
+        const char* name;
+        platform::TextBox& box;
+        QString unicode;
+        QByteArray codes;
+    };
+    const Box boxes[] = {
+        {"search", main.Text1, u"আইলেসি"_qs, QByteArray("AvB\x87jwm")},
+        {"meaning", main.Text2, u"এসেছি"_qs, QByteArray("G\x87mwQ")},
+        {"magnified meaning", magnifier.Text1, u"এসেছি"_qs, QByteArray("G\x87mwQ")},
+        {"magnified origin", magnifier.Text2, u"চর্যাপদ এর ব্যাকরণ"_qs, QByteArray("Phv\xA9" "c` Gi e\xA8vKiY")},
+    };
+    for (const Box& b : boxes) {
+        Clipboard().clear();
+        SelectAllAndCopy(b.box);
+        EXPECT_EQ(Clipboard().text(), b.unicode) << b.name;
+        EXPECT_EQ(ClipboardCodes(), b.codes) << b.name;
+    }
+}
+
+TEST(Clipboard, TermsBoxCopiesItsLatinTextUnchanged) {
+    Program program;
+    program.forms.form5().Show();
+    platform::TextBox& terms = program.forms.form5().textBox("Text1");
+    ASSERT_FALSE(terms.Text().isEmpty());
+    Clipboard().clear();
+    SelectAllAndCopy(terms);
+    EXPECT_EQ(Clipboard().text(), terms.Text().replace(u"\r\n"_qs, u"\n"_qs));
+    EXPECT_TRUE(ClipboardCodes().isEmpty());
+}
+
+// Copy from the meaning box, paste into the search box: the exact codes come
+// back, not their Unicode reading, and the search runs once on them.
+TEST(Clipboard, PasteIntoTheSearchBoxRestoresTheExactCodes) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(15);
+    SelectAllAndCopy(main.Text2);
+    QTest::keySequence(main.Text1.lineEdit(), QKeySequence::Paste);
+    EXPECT_EQ(main.Text1.Text(), MeaningOf(15));
+    ExpectShows(main, -1);  // no headword begins with this meaning
+    main.Text1.setText(QString());
+    Clipboard().setMimeData(platform::glyphMimeData(glyphText(core::Headword(15))));
+    QTest::keySequence(main.Text1.lineEdit(), QKeySequence::Paste);
+    EXPECT_EQ(main.Text1.Text(), glyphText(core::Headword(15)));
+    ExpectShows(main, 15);
+}
+
+struct PasteCase {
+    const char* label;
+    QString plain;
+    QString inBox;  // empty: the plain text itself
+    int row;
+};
+inline void PrintTo(const PasteCase& c, std::ostream* out) { *out << c.label; }
+
+class PastingPlainText : public testing::TestWithParam<PasteCase> {};
+
+TEST_P(PastingPlainText, SearchesAsTyped) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Clipboard().setText(GetParam().plain);
+    QTest::keySequence(main.Text1.lineEdit(), QKeySequence::Paste);
+    EXPECT_EQ(main.Text1.Text(), GetParam().inBox.isNull() ? GetParam().plain : GetParam().inBox);
+    ExpectShows(main, GetParam().row);
+}
+
+QString MegabyteMixed() {
+    QString text;
+    while (text.size() < (1 << 20)) text += u"Ab অক \U0001F600 "_qs;
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PastingPlainText,
+    testing::Values(PasteCase{"Unicode", u"জোহা"_qs, {}, 15}, PasteCase{"GlyphCodesAsLatin", u"Kj"_qs, {}, 9},
+                    PasteCase{"LoneSurrogate", QString(QChar(0xD800)) + u"অ"_qs, {}, -1},
+                    // The box keeps its first 32767 characters; nothing begins with them.
+                    PasteCase{"MegabyteMixed", MegabyteMixed(), MegabyteMixed().left(32767), -1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(Clipboard, CutFromTheSearchBoxEmptiesItAndClearsTheSelection) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    Type(*main.Text1.lineEdit(), u"Kj"_qs);
+    ExpectShows(main, 9);
+    main.Text1.lineEdit()->selectAll();
+    QTest::keySequence(main.Text1.lineEdit(), QKeySequence::Cut);
+    EXPECT_TRUE(main.Text1.Text().isEmpty());
+    ExpectShows(main, -1);
+    EXPECT_EQ(Clipboard().text(), u"কল"_qs);
+    EXPECT_EQ(ClipboardCodes(), QByteArray("Kj"));
+}
+
+// The context menu's copy takes the same path as the keys.
+TEST(Clipboard, ContextMenuCopyGivesUnicode) {
+    Program program;
+    windows::Form1& main = StartUp(program);
+    main.List1.setListIndex(4);
+    QLineEdit& meaning = *main.Text2.lineEdit();
+    meaning.selectAll();
+    Clipboard().clear();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, meaning.rect().center(),
+                            meaning.mapToGlobal(meaning.rect().center()));
+    QApplication::sendEvent(&meaning, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* copy = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QLineEdit::tr("&Copy"))) copy = action;
+    ASSERT_NE(copy, nullptr);
+    copy->trigger();
+    menu->close();
+    EXPECT_EQ(Clipboard().text(), u"এসেছি"_qs);
+    EXPECT_EQ(ClipboardCodes(), QByteArray("G\x87mwQ"));
 }
