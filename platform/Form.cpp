@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "layouts/Assets.h"
+#include "platform/Accessibility.h"
 #include "platform/ControlSetup.h"
 #include "platform/Fonts.h"
 #include "platform/Screen.h"
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -28,6 +30,7 @@ QPixmap LoadPicture(layouts::Picture picture) {
 }  // namespace
 
 Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layout) {
+    InstallAccessibility();
     setObjectName(ToQString(layout.name));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(ToQString(layout.caption));
@@ -54,9 +57,9 @@ Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layo
     }
     for (auto& entry : focusable) entry.second->raise();
     std::stable_sort(focusable.begin(), focusable.end(), [](auto& a, auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
-    if (!focusable.empty()) focusable.front().second->setFocus(Qt::OtherFocusReason);
+    for (auto& entry : focusable) tabOrder_.push_back(entry.second);
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i) setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    if (!tabOrder_.empty()) tabOrder_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 Form::~Form() = default;
@@ -106,8 +109,77 @@ const std::vector<ShapeControl*>& Form::controlArray(std::string_view name) cons
 }
 
 void Form::Load() {
+    EnableKeyboard();
     PrepareLoad();
     Form_Load();
+}
+
+void Form::EnableKeyboard() {
+    std::vector<ClickableControl*> buttons;
+    for (auto* control : findChildren<ClickableControl*>(Qt::FindDirectChildrenOnly))
+        if (control->isClickable()) buttons.push_back(control);
+    // Reading order: rows of controls whose heights overlap, top to bottom,
+    // each row from left to right.
+    std::stable_sort(buttons.begin(), buttons.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    std::vector<std::pair<int, ClickableControl*>> rows;  // (row, control)
+    int row = -1, rowBottom = 0;
+    for (auto* button : buttons) {
+        if (row < 0 || button->y() > rowBottom) {
+            ++row;
+            rowBottom = button->geometry().bottom();
+        } else {
+            rowBottom = std::max(rowBottom, button->geometry().bottom());
+        }
+        rows.emplace_back(row, button);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first, a.second->x()) < std::pair(b.first, b.second->x());
+    });
+    const QColor mark = edgeColour_.isValid() ? edgeColour_.darker(150) : QColor(Qt::black);
+    for (auto& [ignored, button] : rows) {
+        button->setFocusPolicy(Qt::TabFocus);  // a mouse click leaves the focus where it is
+        button->setFocusMarkColour(mark);
+        if (!tabOrder_.empty()) setTabOrder(tabOrder_.back(), button);
+        tabOrder_.push_back(button);
+    }
+    // A window without boxes opens with its first button focused.
+    if (!tabOrder_.empty() && !focusWidget()) tabOrder_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+// Tab and Shift+Tab go round the window's own order; Qt's focus chain loses
+// its way backwards past boxes whose editors are focus proxies.
+bool Form::focusNextPrevChild(bool next) {
+    const int count = static_cast<int>(tabOrder_.size());
+    QWidget* focus = focusWidget();
+    int at = -1;
+    for (int i = 0; i < count && focus; ++i)
+        if (tabOrder_[i] == focus || tabOrder_[i]->isAncestorOf(focus)) at = i;
+    for (int step = 1; step <= count; ++step) {
+        const int i = at < 0 ? (next ? step - 1 : count - step) : ((at + (next ? step : -step)) % count + count) % count;
+        QWidget* candidate = tabOrder_[i];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void Form::BindKey(Qt::Key key, std::function<void()> action) { keys_[key] = std::move(action); }
+
+void Form::BindKey(Qt::Key key, ClickableControl& control) {
+    BindKey(key, [&control] { control.Press(); });
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    const auto it = keys_.find(event->key());
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (it == keys_.end() || !plain || unloaded_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) it->second();
 }
 
 void Form::Show() {

@@ -15,6 +15,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -45,8 +47,14 @@ public:
     // The members of a control array, by index (only `shpborder` here).
     const std::vector<ShapeControl*>& controlArray(std::string_view name) const;
 
-    // Runs the window's load: PrepareLoad, then Form_Load. Called once.
+    // Runs the window's load: the keyboard set-up, PrepareLoad, then
+    // Form_Load. Called once, after the window's handlers are connected.
     void Load();
+
+    // A key (without Ctrl, Alt or Meta) that no control takes runs `action`.
+    void BindKey(Qt::Key key, std::function<void()> action);
+    // The key presses the control, exactly as a click does.
+    void BindKey(Qt::Key key, ClickableControl& control);
 
     // Visible = true: shows the window modeless; centred on its screen the
     // first time. A window already shown comes to the front where it is.
@@ -73,17 +81,24 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     template <typename T>
     T& control(std::string_view name) const;
     void CreateControl(const layouts::ControlLayout& entry);
+    // Every control with a click handler becomes a button for the keyboard:
+    // Tab reaches it after the text and list boxes, in reading order.
+    void EnableKeyboard();
 
     const layouts::WindowLayout& layout_;
     QPixmap background_;
     QColor edgeColour_;
     std::unordered_map<std::string, QObject*> controls_;
     std::unordered_map<std::string, std::vector<ShapeControl*>> arrays_;
+    std::vector<QWidget*> tabOrder_;
+    std::map<int, std::function<void()>> keys_;
     bool shownBefore_ = false;
     bool unloaded_ = false;
     int mousePointer_ = kMousePointerDefault;

@@ -8,16 +8,16 @@
 namespace platform {
 
 Image::Image(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent)
-    : ClickableControl(parent) {
+    : ClickableControl(parent), glyphCode_(layout.glyphCode) {
     SetUpControl(*this, layout, font);
     const std::string resource = layouts::pictureResource(layout);
     if (!resource.empty()) picture_.load(QString::fromStdString(resource));
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    PaintFocusMark(painter);
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 
 #include <QPixmap>
 
+#include <string_view>
+
 namespace platform {
 
 class Image : public ClickableControl {
@@ -14,12 +16,15 @@ public:
     Image(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent);
 
     const QPixmap& picture() const { return picture_; }
+    // Key faces: the glyph code the key types (empty for other pictures).
+    std::string_view glyphCode() const { return glyphCode_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
+    std::string_view glyphCode_;
 };
 
 }  // namespace platform

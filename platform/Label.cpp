@@ -3,6 +3,7 @@
 #include "platform/Colours.h"
 #include "platform/ControlSetup.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -44,6 +45,8 @@ void Label::setCaption(const QString& caption) {
     if (caption_ == caption) return;
     caption_ = caption;
     update();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Label::setBackStyle(int style) {
@@ -64,6 +67,11 @@ void Label::setForeColor(std::uint32_t bgr) {
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (backStyle_ == 1) painter.fillRect(rect(), FromBgr(backColor_));
+    PaintCaption(painter);
+    PaintFocusMark(painter);
+}
+
+void Label::PaintCaption(QPainter& painter) const {
     if (caption_.isEmpty()) return;
     painter.setPen(FromBgr(foreColor_));
     painter.setFont(font());

@@ -38,6 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintCaption(QPainter& painter) const;
+
     QString caption_;
     int backStyle_;
     std::uint32_t backColor_;

@@ -11,6 +11,7 @@ Form10::Form10(Forms& forms)
     connect(&image("Image1"), &platform::Image::Click, this, &Form10::Image1_Click);
     connect(&image("Image2"), &platform::Image::Click, this, &Form10::Image2_Click);
     connect(&image("Image3"), &platform::Image::Click, this, &Form10::Image3_Click);
+    BindKey(Qt::Key_Escape, image("Image1"));
 }
 
 void Form10::Form_Load() { Text1.setText(forms_.form1().Text2.Text()); }

@@ -16,6 +16,7 @@ Form2::Form2(Forms& forms) : BorderlessWindow(layouts::form2Layout()), forms_(fo
     }
     connect(&image("Image51"), &platform::Image::Click, this, &Form2::Image51_Click);
     connect(&image("Image52"), &platform::Image::Click, this, &Form2::Image52_Click);
+    BindKey(Qt::Key_Escape, image("Image52"));
 }
 
 // Replaces the search box's selection (or inserts at its caret) without

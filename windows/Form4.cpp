@@ -20,6 +20,7 @@ Form4::Form4(Forms& forms) : BorderlessWindow(layouts::form4Layout()), forms_(fo
     connect(&label("Label10"), &platform::Label::Click, this, &Form4::Label10_Click);
     connect(&label("Label12"), &platform::Label::Click, this, &Form4::Label12_Click);
     connect(&image("Image1"), &platform::Image::Click, this, &Form4::Image1_Click);
+    BindKey(Qt::Key_Escape, image("Image1"));
 }
 
 void Form4::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {

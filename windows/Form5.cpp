@@ -9,6 +9,7 @@ namespace windows {
 
 Form5::Form5(Forms&) : BorderlessWindow(layouts::form5Layout()) {
     connect(&image("Image3"), &platform::Image::Click, this, &Form5::Image3_Click);
+    BindKey(Qt::Key_Escape, image("Image3"));
 }
 
 // The disclaimer box opens at its first line: moving the caret there also

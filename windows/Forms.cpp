@@ -13,15 +13,26 @@
 
 namespace windows {
 
+namespace {
+
+// F1 opens help from every window but the splash.
+template <typename T>
+T* WithHelpKey(T* form, Forms& forms) {
+    form->BindKey(Qt::Key_F1, [&forms] { forms.form4().Show(); });
+    return form;
+}
+
+}  // namespace
+
 Forms::Forms(platform::Shell& shell, std::function<void()> quit)
-    : form1([this] { return new Form1(*this); }),
-      form2([this] { return new Form2(*this); }),
-      form3([this] { return new Form3(*this); }),
-      form4([this] { return new Form4(*this); }),
-      form5([this] { return new Form5(*this); }),
+    : form1([this] { return WithHelpKey(new Form1(*this), *this); }),
+      form2([this] { return WithHelpKey(new Form2(*this), *this); }),
+      form3([this] { return WithHelpKey(new Form3(*this), *this); }),
+      form4([this] { return WithHelpKey(new Form4(*this), *this); }),
+      form5([this] { return WithHelpKey(new Form5(*this), *this); }),
       form7([this] { return new Form7(*this); }),
-      form9([this] { return new Form9(*this); }),
-      form10([this] { return new Form10(*this); }),
+      form9([this] { return WithHelpKey(new Form9(*this), *this); }),
+      form10([this] { return WithHelpKey(new Form10(*this), *this); }),
       shell_(shell),
       quit_(quit ? std::move(quit) : [] { QCoreApplication::exit(0); }) {}
 
