@@ -2,8 +2,6 @@
 // program (xclip) sees them and fills them: Unicode Bengali as text, the
 // exact glyph codes under the program's own type, and pastes back.
 #include "core/WordTable.h"
-#include "platform/Application.h"
-#include "platform/Fonts.h"
 #include "platform/GlyphClipboard.h"
 #include "platform/GlyphText.h"
 #include "windows/Form1.h"
@@ -138,12 +136,4 @@ TEST(X11Clipboard, MiddleButtonPastesThePrimarySelectionsCodes) {
     QTest::mouseClick(&search, Qt::MiddleButton, Qt::NoModifier, search.rect().center());
     EXPECT_EQ(search.text(), glyphText("\x87Rvnv"));
     EXPECT_EQ(program.main.List1.ListIndex(), 15);
-}
-
-int main(int argc, char** argv) {
-    platform::Application app(argc, argv);
-    app.setErrorReporter([](const std::string& message) { ADD_FAILURE() << "untrapped error: " << message; });
-    platform::RegisterBundledFonts();
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
