@@ -3,6 +3,7 @@
 #include "platform/ControlSetup.h"
 #include "platform/GlyphText.h"
 #include "platform/ListSearch.h"
+#include "platform/UnicodeText.h"
 
 #include <QMouseEvent>
 
@@ -23,7 +24,9 @@ ListBox::ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
 
 void ListBox::AddItem(std::string_view glyphCodes) {
     search_.Add(glyphCodes);
-    addItem(glyphText(glyphCodes));
+    auto* row = new QListWidgetItem(glyphText(glyphCodes));
+    row->setData(Qt::AccessibleTextRole, unicodeText(row->text()));  // what a screen reader reads
+    addItem(row);
 }
 
 std::int16_t ListBox::ListIndex() const {
