@@ -17,6 +17,9 @@ ListBox::ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUniformItemSizes(true);
+    // "No row" is a chosen state: a list that never had a current row would
+    // take the first one when it gains the focus, selecting it unasked.
+    setCurrentIndex(QModelIndex());
     connect(this, &QListWidget::currentRowChanged, this, [this](int) {
         if (!settingFromProgram_) emit Click();
     });
