@@ -61,9 +61,9 @@ TEST_P(WindowManagerMove, FollowsThePointerOnlyWhileTheButtonIsHeld) {
     QStringList press = At(background) + QStringList{QStringLiteral("mousedown"), button};
     if (!c.motion.isNull()) press += At(background + c.motion / 2) + At(background + c.motion);
     Pointer(press + QStringList{QStringLiteral("mouseup"), button});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.presses == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.presses == 1; }, 20000));
     const QPoint expected = start + c.motion;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return PositionOnScreen(main) == expected; }, 5000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PositionOnScreen(main) == expected; }, 20000))
         << "at " << PositionOnScreen(main).x() << "," << PositionOnScreen(main).y();
 
     // The pointer goes on to a row of the list and clicks it: the window
@@ -71,7 +71,7 @@ TEST_P(WindowManagerMove, FollowsThePointerOnlyWhileTheButtonIsHeld) {
     QListWidgetItem* row = main.List1.item(3);
     const QPoint rowCentre = main.List1.viewport()->mapToGlobal(main.List1.visualItemRect(row).center());
     Pointer(At(rowCentre) + QStringList{QStringLiteral("click"), QStringLiteral("1")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return main.List1.ListIndex() == 3; }, 5000)) << "the click did not arrive";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.List1.ListIndex() == 3; }, 20000)) << "the click did not arrive";
     EXPECT_EQ(PositionOnScreen(main), expected);
 }
 
