@@ -1,8 +1,9 @@
-// Starts the dictionary: the bundled fonts, then the splash window, which
-// hands over to the main window.
+// Starts the dictionary: the splash window, which hands over to the main
+// window. The splash needs no font and only its own picture, so everything
+// else (the font database, the bundled glyph font, the other pictures) is
+// read when a window first uses it.
 #include "app/DisplayFailure.h"
 #include "platform/Application.h"
-#include "platform/Fonts.h"
 #include "windows/Form7.h"
 #include "windows/Forms.h"
 
@@ -13,7 +14,6 @@ int main(int argc, char** argv) {
     app::ReportDisplayLoss();
     QApplication::setApplicationName(QStringLiteral("loanword-dictionary"));
     QApplication::setDesktopFileName(QStringLiteral("loanword-dictionary"));
-    platform::RegisterBundledFonts();
 
     windows::Forms forms;
     forms.form7().Show();

@@ -1,8 +1,10 @@
 // asset_generator: draws every picture of the catalogue (layouts/Assets.h) at
-// its exact pixel size and writes them as PNG files, named after their
-// resources, into one folder. The key faces are drawn with the glyph font.
+// its exact size, once for each pixel ratio asked for, and writes them as PNG
+// files, named after their resources, into one folder ("x.png" at ratio 1,
+// "x@1.5x.png" at 1.5). The key faces are drawn with the glyph font.
 //
-// Usage: asset_generator --output DIR [--glyph-font FILE] [NAME.png ...]
+// Usage: asset_generator --output DIR [--glyph-font FILE] [--ratios 1,1.5,...]
+//                        [NAME.png ...]
 // The names, when given, are the files the build expects; the run fails when
 // they differ from the catalogue's, so the two lists cannot drift apart.
 #include <QByteArray>
@@ -23,11 +25,12 @@
 #include "layouts/Assets.h"
 #include "layouts/WindowLayouts.h"
 #include "platform/GlyphText.h"
+#include "platform/RatioPicture.h"
 
 namespace {
 
 struct Job {
-    QString fileName;
+    QString fileName;  // at ratio 1
     layouts::Picture picture = layouts::Picture::None;
     std::string glyphCode;  // key faces only
     QSize size;
@@ -83,7 +86,8 @@ bool writePng(const QImage& image, const QString& path) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: asset_generator --output DIR [--glyph-font FILE] [NAME.png ...]\n");
+    std::fprintf(stderr,
+                 "usage: asset_generator --output DIR [--glyph-font FILE] [--ratios 1,1.5,...] [NAME.png ...]\n");
     return 2;
 }
 
@@ -97,12 +101,21 @@ int main(int argc, char** argv) {
     QString outputDir;
     QString glyphFontPath;
     QStringList expected;
+    std::vector<qreal> ratios{1};
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--output") && i + 1 < args.size()) {
             outputDir = args[++i];
         } else if (args[i] == QLatin1String("--glyph-font") && i + 1 < args.size()) {
             glyphFontPath = args[++i];
+        } else if (args[i] == QLatin1String("--ratios") && i + 1 < args.size()) {
+            ratios.clear();
+            for (const QString& text : args[++i].split(QLatin1Char(','))) {
+                bool ok = false;
+                const qreal ratio = text.toDouble(&ok);
+                if (!ok || !(ratio > 0) || ratio > 8) return usage();
+                ratios.push_back(ratio);
+            }
         } else if (args[i].startsWith(QLatin1String("--"))) {
             return usage();
         } else {
@@ -114,7 +127,8 @@ int main(int argc, char** argv) {
     const std::vector<Job> jobs = catalogueJobs();
     if (!expected.isEmpty()) {
         QStringList produced;
-        for (const Job& job : jobs) produced << job.fileName;
+        for (const Job& job : jobs)
+            for (const qreal ratio : ratios) produced << platform::RatioResource(job.fileName, ratio);
         QStringList missing;  // expected by the build, not in the catalogue
         QStringList extra;    // in the catalogue, not expected by the build
         for (const QString& name : expected)
@@ -140,22 +154,27 @@ int main(int argc, char** argv) {
     fonts.glyph = loadGlyphFont(glyphFontPath);
 
     for (const Job& job : jobs) {
-        const QImage image =
-            job.picture == layouts::Picture::KeyFace
-                ? assets::drawKeyFace(platform::glyphText(job.glyphCode), job.size, fonts)
-                : assets::drawPicture(job.picture, job.size, fonts);
-        if (image.size() != job.size) {
-            std::fprintf(stderr, "asset_generator: %s drawn at %dx%d instead of %dx%d\n",
-                         qPrintable(job.fileName), image.width(), image.height(), job.size.width(),
-                         job.size.height());
-            return 1;
-        }
-        const QString path = QDir(outputDir).filePath(job.fileName);
-        if (!writePng(image, path)) {
-            std::fprintf(stderr, "asset_generator: cannot write %s\n", qPrintable(path));
-            return 1;
+        for (const qreal ratio : ratios) {
+            const QString fileName = platform::RatioResource(job.fileName, ratio);
+            const QImage image =
+                job.picture == layouts::Picture::KeyFace
+                    ? assets::drawKeyFace(platform::glyphText(job.glyphCode), job.size, fonts, ratio)
+                    : assets::drawPicture(job.picture, job.size, fonts, ratio);
+            const QSize expectedSize = platform::RatioDeviceSize(job.size, ratio);
+            if (image.size() != expectedSize) {
+                std::fprintf(stderr, "asset_generator: %s drawn at %dx%d instead of %dx%d\n",
+                             qPrintable(fileName), image.width(), image.height(), expectedSize.width(),
+                             expectedSize.height());
+                return 1;
+            }
+            const QString path = QDir(outputDir).filePath(fileName);
+            if (!writePng(image, path)) {
+                std::fprintf(stderr, "asset_generator: cannot write %s\n", qPrintable(path));
+                return 1;
+            }
         }
     }
-    std::printf("asset_generator: %zu pictures written to %s\n", jobs.size(), qPrintable(outputDir));
+    std::printf("asset_generator: %zu pictures at %zu ratios written to %s\n", jobs.size(), ratios.size(),
+                qPrintable(outputDir));
     return 0;
 }

@@ -8,6 +8,10 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "layouts/WindowLayouts.h"
+#include "platform/RatioPicture.h"
+#include "platform/Screen.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +19,15 @@
 
 namespace assets {
 namespace {
+
+// What a picture is drawn on: its size in device-independent pixels and the
+// pixel ratio it is drawn for.
+struct Canvas {
+    QSize size;
+    qreal ratio = 1;
+    int width() const { return size.width(); }
+    int height() const { return size.height(); }
+};
 
 using layouts::Picture;
 
@@ -57,14 +70,16 @@ QFont makeFont(const QString& family, qreal pixels, QFont::Weight weight = QFont
 
 // ---------------------------------------------------------------- canvas
 
-// Draws a picture of `size` at 96 dots per inch: the canvas is filled with
-// `ground`, then `paint(painter)` draws on it with antialiasing. A picture on
-// an opaque ground is given without alpha channel.
+// Draws a picture of `canvas` at 96 dots per inch and at the canvas's pixel
+// ratio: the canvas is filled with `ground`, then `paint(painter)` draws on it
+// with antialiasing, in device-independent pixels. A picture on an opaque
+// ground is given without alpha channel.
 template <typename Paint>
-QImage paintPicture(QSize size, const QColor& ground, Paint&& paint) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(3780);  // 96 dots per inch
+QImage paintPicture(const Canvas& canvas, const QColor& ground, Paint&& paint) {
+    QImage image(platform::RatioDeviceSize(canvas.size, canvas.ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(3780);  // 96 dots per inch in device-independent pixels
     image.setDotsPerMeterY(3780);
+    image.setDevicePixelRatio(canvas.ratio);
     image.fill(ground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -186,7 +201,7 @@ void fillButton(QPainter& painter, const QRectF& rect, qreal radius) {
 }
 
 // The face of a button that fills its whole picture, its edge on pixel centres.
-QRectF buttonFace(QSize size) { return QRectF(0.5, 0.5, size.width() - 1, size.height() - 1); }
+QRectF buttonFace(const Canvas& canvas) { return QRectF(0.5, 0.5, canvas.width() - 1, canvas.height() - 1); }
 
 QPen whitePen(qreal width) {
     return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -245,6 +260,25 @@ QTransform keyFacePlacement(const QRectF& ink, const QRectF& reference, const QR
 
 // ---------------------------------------------------------------- pictures
 
+// The part of a background picture that the outline of the window showing it
+// keeps, in the picture's pixels (15 twips each, at 96 dots per inch); the
+// whole picture when no window shows it.
+QRect windowOutline(Picture background, QSize size) {
+    const layouts::WindowLayout* windows[] = {
+        &layouts::form1Layout(), &layouts::form2Layout(), &layouts::form3Layout(), &layouts::form4Layout(),
+        &layouts::form5Layout(), &layouts::form7Layout(), &layouts::form9Layout(), &layouts::form10Layout()};
+    QRect outline;
+    for (const layouts::WindowLayout* window : windows) {
+        if (window->background != background) continue;
+        for (const layouts::ControlLayout& control : window->controls) {
+            if (control.name == "shpborder")
+                outline |= platform::TwipsBoxToPixels(control.left, control.top, control.width, control.height,
+                                                      platform::TwipsPerPixel{});
+        }
+    }
+    return outline.isEmpty() ? QRect(QPoint(0, 0), size) : outline;
+}
+
 // The measures in which the panel backgrounds differ.
 struct PanelLayout {
     qreal topBar;         // height of the title bar
@@ -261,11 +295,11 @@ struct PanelLayout {
 // A panel: title bar, white body with a breath of mint under the title bar,
 // and a bottom bar carrying `footer`. The title and footer are centred on the
 // visible part of their bars.
-QImage panelBackground(QSize size, const PanelLayout& layout, const std::vector<Run>& footer,
+QImage panelBackground(const Canvas& canvas, const PanelLayout& layout, const std::vector<Run>& footer,
                        const PictureFonts& fonts) {
-    return paintPicture(size, Qt::white, [&](QPainter& painter) {
-        const qreal w = size.width();
-        const qreal h = size.height();
+    return paintPicture(canvas, Qt::white, [&](QPainter& painter) {
+        const qreal w = canvas.width();
+        const qreal h = canvas.height();
 
         fillVertical(painter, QRectF(0, layout.topBar, w, layout.mintDepth), kMint, Qt::white);
 
@@ -287,43 +321,42 @@ QImage panelBackground(QSize size, const PanelLayout& layout, const std::vector<
 }
 
 // The 370 x 500 background shared by the keyboard and the three text windows,
-// its bottom bar naming the window. `visibleTop` and `visibleBottom` are the
-// rows the window's outline keeps.
-QImage windowBackground(QSize size, const QString& name, const PictureFonts& fonts, qreal visibleTop,
-                        qreal visibleBottom) {
+// its bottom bar naming the window. `outline` is the part the window keeps.
+QImage windowBackground(const Canvas& canvas, const QString& name, const PictureFonts& fonts,
+                        const QRect& outline) {
     const PanelLayout layout{.topBar = 40,
                              .topShadow = 5,
                              .mintDepth = 70,
                              .bottomBar = 30,
                              .titleScript = 17,
                              .titleRest = 12,
-                             .centreX = size.width() / 2.0,
-                             .visibleTop = visibleTop,
-                             .visibleBottom = visibleBottom};
-    return panelBackground(size, layout, {{name, makeFont(fonts.sans, 13, QFont::Bold, false, 1.2)}},
+                             .centreX = canvas.width() / 2.0,
+                             .visibleTop = qreal(outline.top()),
+                             .visibleBottom = qreal(outline.top() + outline.height())};
+    return panelBackground(canvas, layout, {{name, makeFont(fonts.sans, 13, QFont::Bold, false, 1.2)}},
                            fonts);
 }
 
 // The magnifier's background: a smaller panel whose bottom bar names the tool.
-QImage magnifierBackground(QSize size, const PictureFonts& fonts) {
+QImage magnifierBackground(const Canvas& canvas, const PictureFonts& fonts, const QRect& outline) {
     const PanelLayout layout{.topBar = 32,
                              .topShadow = 4,
                              .mintDepth = 50,
                              .bottomBar = 24,
                              .titleScript = 15,
                              .titleRest = 10.5,
-                             .centreX = 309.0 / 2,  // the outline cuts the picture's right edge at 309
-                             .visibleTop = 2,
-                             .visibleBottom = qreal(size.height())};
-    return panelBackground(size, layout, productTitle(fonts, 14, QStringLiteral("  Magnifier Tool"), 11),
+                             .centreX = outline.left() + outline.width() / 2.0,
+                             .visibleTop = qreal(outline.top()),
+                             .visibleBottom = qreal(outline.top() + outline.height())};
+    return panelBackground(canvas, layout, productTitle(fonts, 14, QStringLiteral("  Magnifier Tool"), 11),
                            fonts);
 }
 
-QImage mainBackground(QSize size, const PictureFonts& fonts) {
-    return paintPicture(size, Qt::white, [&](QPainter& painter) {
-        const qreal w = size.width();
-        const qreal h = size.height();
-        const qreal visibleWidth = 557;  // the outline ends there
+QImage mainBackground(const Canvas& canvas, const PictureFonts& fonts, const QRect& outline) {
+    return paintPicture(canvas, Qt::white, [&](QPainter& painter) {
+        const qreal w = canvas.width();
+        const qreal h = canvas.height();
+        const qreal visibleWidth = outline.left() + outline.width();
         constexpr qreal kHeader = 60;
         constexpr qreal kBarBottom = 104;
         constexpr qreal kFooter = 33;
@@ -380,11 +413,11 @@ QImage mainBackground(QSize size, const PictureFonts& fonts) {
     });
 }
 
-QImage splashBackground(QSize size, const PictureFonts& fonts) {
-    return paintPicture(size, Qt::white, [&](QPainter& painter) {
-        const qreal w = size.width();
-        const qreal h = size.height();
-        const QRect whole(QPoint(0, 0), size);
+QImage splashBackground(const Canvas& canvas, const PictureFonts& fonts) {
+    return paintPicture(canvas, Qt::white, [&](QPainter& painter) {
+        const qreal w = canvas.width();
+        const qreal h = canvas.height();
+        const QRect whole(QPoint(0, 0), canvas.size);
 
         QLinearGradient ground(QPointF(0, 0), QPointF(w, h));
         ground.setColorAt(0, QColor(0x23, 0x93, 0x3E));
@@ -414,12 +447,12 @@ QImage splashBackground(QSize size, const PictureFonts& fonts) {
     });
 }
 
-QImage exitBackground(QSize size, const PictureFonts& fonts) {
+QImage exitBackground(const Canvas& canvas, const PictureFonts& fonts, const QRect& outline) {
     // plain below the question, where the two buttons stand on it
-    return paintPicture(size, kExitGreen, [&](QPainter& painter) {
-        const qreal w = size.width();
-        const qreal h = size.height();
-        const qreal centre = 265.0 / 2;  // the outline is one pixel wider than the picture
+    return paintPicture(canvas, kExitGreen, [&](QPainter& painter) {
+        const qreal w = canvas.width();
+        const qreal h = canvas.height();
+        const qreal centre = outline.left() + outline.width() / 2.0;
 
         fillVertical(painter, QRectF(0, 0, w, 118), QColor(0x13, 0x6E, 0x2A), kExitGreen);
         painter.setPen(QPen(QColor(255, 255, 255, 60), 1));
@@ -450,8 +483,8 @@ void paintIconFace(QPainter& painter) {
 // A 64 x 64 icon: a green rounded square, transparent around it, with
 // `paint(painter)` drawing on the square.
 template <typename Paint>
-QImage iconPicture(QSize size, Paint&& paint) {
-    return paintPicture(size, Qt::transparent, [&](QPainter& painter) {
+QImage iconPicture(const Canvas& canvas, Paint&& paint) {
+    return paintPicture(canvas, Qt::transparent, [&](QPainter& painter) {
         paintIconFace(painter);
         paint(painter);
     });
@@ -476,12 +509,12 @@ void paintLetters(QPainter& painter, const QString& word, const PictureFonts& fo
     drawWhiteCentred(painter, {{word, font}}, font, QPointF(32, 46));
 }
 
-QImage lettersIcon(QSize size, const QString& word, const PictureFonts& fonts) {
-    return iconPicture(size, [&](QPainter& painter) { paintLetters(painter, word, fonts); });
+QImage lettersIcon(const Canvas& canvas, const QString& word, const PictureFonts& fonts) {
+    return iconPicture(canvas, [&](QPainter& painter) { paintLetters(painter, word, fonts); });
 }
 
-QImage keyboardIcon(QSize size, const PictureFonts& fonts) {
-    return iconPicture(size, [&](QPainter& painter) {
+QImage keyboardIcon(const Canvas& canvas, const PictureFonts& fonts) {
+    return iconPicture(canvas, [&](QPainter& painter) {
         // three rows of Bengali letters: vowels, then two rows of consonants
         const char16_t* rows[3][3] = {{u"\u0985", u"\u0986", u"\u0987"},
                                       {u"\u0995", u"\u0996", u"\u0997"},
@@ -500,15 +533,15 @@ QImage keyboardIcon(QSize size, const PictureFonts& fonts) {
 // A green button filling the whole picture, its corners rounded by `radius`,
 // with `paint(painter)` drawing the symbol on it.
 template <typename Paint>
-QImage buttonPicture(QSize size, qreal radius, Paint&& paint) {
-    return paintPicture(size, Qt::white, [&](QPainter& painter) {
-        fillButton(painter, buttonFace(size), radius);
+QImage buttonPicture(const Canvas& canvas, qreal radius, Paint&& paint) {
+    return paintPicture(canvas, Qt::white, [&](QPainter& painter) {
+        fillButton(painter, buttonFace(canvas), radius);
         paint(painter);
     });
 }
 
-QImage magnifierButton(QSize size) {
-    return buttonPicture(size, 6, [](QPainter& painter) {
+QImage magnifierButton(const Canvas& canvas) {
+    return buttonPicture(canvas, 6, [](QPainter& painter) {
         painter.setPen(whitePen(2.6));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(QPointF(16.5, 14.5), 7.5, 7.5);
@@ -517,8 +550,8 @@ QImage magnifierButton(QSize size) {
     });
 }
 
-QImage closeButton(QSize size) {
-    return buttonPicture(size, 7, [](QPainter& painter) {
+QImage closeButton(const Canvas& canvas) {
+    return buttonPicture(canvas, 7, [](QPainter& painter) {
         painter.setPen(whitePen(3.4));
         painter.drawLine(QPointF(13.5, 13.5), QPointF(26.5, 26.5));
         painter.drawLine(QPointF(26.5, 13.5), QPointF(13.5, 26.5));
@@ -539,8 +572,8 @@ QPainterPath blade(const QPointF& base, const QPointF& tip, qreal baseWidth) {
     return path;
 }
 
-QImage clearKey(QSize size) {
-    return buttonPicture(size, 7, [](QPainter& painter) {
+QImage clearKey(const Canvas& canvas) {
+    return buttonPicture(canvas, 7, [](QPainter& painter) {
         // open scissors, points up: two blades crossing at the pivot, two rings
         const QPointF pivot(20, 19.5);
         painter.setPen(Qt::NoPen);
@@ -557,29 +590,29 @@ QImage clearKey(QSize size) {
     });
 }
 
-// The centre of a picture of `size`.
-QPointF middle(QSize size) { return QPointF(size.width() / 2.0, size.height() / 2.0); }
+// The centre of the picture.
+QPointF middle(const Canvas& canvas) { return QPointF(canvas.width() / 2.0, canvas.height() / 2.0); }
 
-QImage answerButton(QSize size, const QString& answer, const PictureFonts& fonts) {
+QImage answerButton(const Canvas& canvas, const QString& answer, const PictureFonts& fonts) {
     // the exit window's ground shows in the corners
-    return paintPicture(size, kExitGreen, [&](QPainter& painter) {
-        fillFace(painter, buttonFace(size), 7,
+    return paintPicture(canvas, kExitGreen, [&](QPainter& painter) {
+        fillFace(painter, buttonFace(canvas), 7,
                  {.top = QColor(0x46, 0xB8, 0x5E), .bottom = QColor(0x1C, 0x84, 0x36),
                   .edge = QColor(0xA8, 0xE3, 0xB2), .glossAlpha = 0, .diagonal = false});
         const QFont font = makeFont(fonts.sans, 12.5, QFont::Bold, false, 0.5);
-        drawWhiteCentred(painter, {{answer, font}}, font, middle(size));
+        drawWhiteCentred(painter, {{answer, font}}, font, middle(canvas));
     });
 }
 
-QImage magnifierCloseButton(QSize size, const PictureFonts& fonts) {
-    return buttonPicture(size, 6, [&](QPainter& painter) {
+QImage magnifierCloseButton(const Canvas& canvas, const PictureFonts& fonts) {
+    return buttonPicture(canvas, 6, [&](QPainter& painter) {
         const QFont font = makeFont(fonts.sans, 21, QFont::Bold);
-        drawWhiteCentred(painter, {{QStringLiteral("C"), font}}, font, middle(size));
+        drawWhiteCentred(painter, {{QStringLiteral("C"), font}}, font, middle(canvas));
     });
 }
 
-QImage chevronButton(QSize size, bool pointsRight) {
-    return buttonPicture(size, 4, [&](QPainter& painter) {
+QImage chevronButton(const Canvas& canvas, bool pointsRight) {
+    return buttonPicture(canvas, 4, [&](QPainter& painter) {
         painter.setPen(whitePen(2.3));
         const qreal tipX = pointsRight ? 13 : 7;
         const qreal tailX = pointsRight ? 8 : 12;
@@ -600,32 +633,34 @@ PictureFonts resolvePictureFonts() {
     return fonts;
 }
 
-QImage drawPicture(Picture picture, QSize size, const PictureFonts& fonts) {
+QImage drawPicture(Picture picture, QSize size, const PictureFonts& fonts, qreal ratio) {
+    const Canvas canvas{size, ratio};
+    const QRect outline = windowOutline(picture, size);
     switch (picture) {
-        case Picture::MainBackground: return mainBackground(size, fonts);
+        case Picture::MainBackground: return mainBackground(canvas, fonts, outline);
         case Picture::KeyboardBackground:
-            return windowBackground(size, QStringLiteral("Pebble's On Screen Keyboard"), fonts, 5, 499);
+            return windowBackground(canvas, QStringLiteral("Pebble's On Screen Keyboard"), fonts, outline);
         case Picture::WhoWeAreBackground:
-            return windowBackground(size, QStringLiteral("Who We Are"), fonts, 2, 497);
-        case Picture::HelpBackground: return windowBackground(size, QStringLiteral("HELP"), fonts, 2, 497);
-        case Picture::TermsBackground: return windowBackground(size, QStringLiteral("TERMS"), fonts, 2, 497);
-        case Picture::SplashBackground: return splashBackground(size, fonts);
-        case Picture::ExitBackground: return exitBackground(size, fonts);
-        case Picture::MagnifierBackground: return magnifierBackground(size, fonts);
+            return windowBackground(canvas, QStringLiteral("Who We Are"), fonts, outline);
+        case Picture::HelpBackground: return windowBackground(canvas, QStringLiteral("HELP"), fonts, outline);
+        case Picture::TermsBackground: return windowBackground(canvas, QStringLiteral("TERMS"), fonts, outline);
+        case Picture::SplashBackground: return splashBackground(canvas, fonts);
+        case Picture::ExitBackground: return exitBackground(canvas, fonts, outline);
+        case Picture::MagnifierBackground: return magnifierBackground(canvas, fonts, outline);
         case Picture::ProductIcon:
-            return paintPicture(size, Qt::transparent, [&](QPainter& painter) { paintProductIcon(painter, fonts); });
-        case Picture::KeyboardIcon: return keyboardIcon(size, fonts);
-        case Picture::WhoWeAreIcon: return lettersIcon(size, QStringLiteral("WWA"), fonts);
-        case Picture::HelpIcon: return lettersIcon(size, QStringLiteral("HELP"), fonts);
-        case Picture::TermsIcon: return lettersIcon(size, QStringLiteral("TERMS"), fonts);
-        case Picture::MagnifierButton: return magnifierButton(size);
-        case Picture::CloseButton: return closeButton(size);
-        case Picture::ClearKey: return clearKey(size);
-        case Picture::YesButton: return answerButton(size, QStringLiteral("Yes"), fonts);
-        case Picture::NoButton: return answerButton(size, QStringLiteral("No"), fonts);
-        case Picture::MagnifierCloseButton: return magnifierCloseButton(size, fonts);
-        case Picture::SmallerTextButton: return chevronButton(size, false);
-        case Picture::LargerTextButton: return chevronButton(size, true);
+            return paintPicture(canvas, Qt::transparent, [&](QPainter& painter) { paintProductIcon(painter, fonts); });
+        case Picture::KeyboardIcon: return keyboardIcon(canvas, fonts);
+        case Picture::WhoWeAreIcon: return lettersIcon(canvas, QStringLiteral("WWA"), fonts);
+        case Picture::HelpIcon: return lettersIcon(canvas, QStringLiteral("HELP"), fonts);
+        case Picture::TermsIcon: return lettersIcon(canvas, QStringLiteral("TERMS"), fonts);
+        case Picture::MagnifierButton: return magnifierButton(canvas);
+        case Picture::CloseButton: return closeButton(canvas);
+        case Picture::ClearKey: return clearKey(canvas);
+        case Picture::YesButton: return answerButton(canvas, QStringLiteral("Yes"), fonts);
+        case Picture::NoButton: return answerButton(canvas, QStringLiteral("No"), fonts);
+        case Picture::MagnifierCloseButton: return magnifierCloseButton(canvas, fonts);
+        case Picture::SmallerTextButton: return chevronButton(canvas, false);
+        case Picture::LargerTextButton: return chevronButton(canvas, true);
         case Picture::None:
         case Picture::KeyFace: break;
     }
@@ -637,8 +672,9 @@ void paintProductIcon(QPainter& painter, const PictureFonts& fonts) {
     paintLetters(painter, QStringLiteral("LLWD"), fonts);
 }
 
-QImage drawKeyFace(const QString& text, QSize size, const PictureFonts& fonts) {
-    return buttonPicture(size, 7, [&](QPainter& painter) {
+QImage drawKeyFace(const QString& text, QSize size, const PictureFonts& fonts, qreal ratio) {
+    const Canvas canvas{size, ratio};
+    return buttonPicture(canvas, 7, [&](QPainter& painter) {
         QFont font;
         QString reference;  // a letter of full height: the faces share its placement
         if (!fonts.glyph.isEmpty()) {
@@ -654,7 +690,7 @@ QImage drawKeyFace(const QString& text, QSize size, const PictureFonts& fonts) {
         path.addText(0, 0, font, text);
         QPainterPath referencePath;
         referencePath.addText(0, 0, font, reference);
-        const QRectF box = buttonFace(size).adjusted(5, 5, -5, -5);
+        const QRectF box = buttonFace(canvas).adjusted(5, 5, -5, -5);
         const QTransform place = keyFacePlacement(path.boundingRect(), referencePath.boundingRect(), box);
         path = place.map(path);
         painter.fillPath(path.translated(0, 0.8), QColor(0, 0, 0, 60));  // soft shadow

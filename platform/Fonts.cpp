@@ -19,6 +19,19 @@ QString& glyphFamily() {
     return family;
 }
 
+// The Latin faces of the layouts and their free look-alikes. Cheap: the font
+// database is not read until a font is used.
+void InsertLatinSubstitutions() {
+    static const bool inserted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                                   {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+        return true;
+    }();
+    (void)inserted;
+}
+
 }  // namespace
 
 QString ShownGlyphCodes() {
@@ -53,10 +66,7 @@ QString RegisterBundledFonts() {
     QString& family = glyphFamily();
     if (!family.isEmpty()) return family;
 
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    InsertLatinSubstitutions();
 
     const QString installed = QString::fromLatin1(kGlyphFace);
     if (QFontDatabase::hasFamily(installed)) {
@@ -93,6 +103,7 @@ QString GlyphFamily() { return RegisterBundledFonts(); }
 bool IsGlyphFace(std::string_view face) { return face == kGlyphFace; }
 
 QFont MakeFont(const layouts::FontSpec& spec) {
+    InsertLatinSubstitutions();
     QFont font;
     const bool glyph = IsGlyphFace(spec.face);
     font.setFamily(glyph ? GlyphFamily()

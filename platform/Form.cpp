@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <stdexcept>
@@ -21,10 +22,8 @@
 namespace platform {
 namespace {
 
-QPixmap LoadPicture(layouts::Picture picture) {
-    const auto asset = layouts::pictureAsset(picture);
-    if (asset.resource.empty()) return {};
-    return QPixmap(ToQString(asset.resource));
+RatioPicture LoadPicture(layouts::Picture picture) {
+    return RatioPicture(ToQString(layouts::pictureAsset(picture).resource));
 }
 
 }  // namespace
@@ -39,11 +38,6 @@ Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layo
     const QRect box = TwipsBoxToPixels(0, 0, layout.clientWidth, layout.clientHeight, ScreenTwipsPerPixel());
     setFixedSize(box.size());
     background_ = LoadPicture(layout.background);
-    if (!background_.isNull()) {
-        const QImage image = background_.toImage();
-        edgeColour_ = image.pixelColor(image.width() / 2, image.height() - 1);
-    }
-    if (const QPixmap icon = LoadPicture(layout.icon); !icon.isNull()) setWindowIcon(QIcon(icon));
     setFont(MakeFont(layout.font));
 
     // Text and list boxes lie above labels, pictures and shapes, and take the
@@ -219,13 +213,27 @@ void Form::setMousePointer(int pointer) {
 }
 
 void Form::paintEvent(QPaintEvent*) {
+    if (!iconRequested_) {
+        // Read once the window is on screen: the first paint waits for nothing
+        // it does not show.
+        iconRequested_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (RatioPicture icon = LoadPicture(layout_.icon); !icon.at(1).isNull())
+                setWindowIcon(QIcon(icon.at(1)));
+        });
+    }
     if (background_.isNull()) return;
     QPainter painter(this);
+    const QPixmap& picture = background_.at(painter.device()->devicePixelRatioF());
+    if (picture.isNull()) return;
     // The outline leaves a sliver of the window beyond its picture; it takes
     // the colour of the picture's edge rather than a foreign grey.
-    if (background_.width() < width() || background_.height() < height())
-        painter.fillRect(rect(), edgeColour_);
-    painter.drawPixmap(0, 0, background_);
+    const QSizeF covered = picture.deviceIndependentSize();
+    if (covered.width() < width() || covered.height() < height()) {
+        const QImage image = picture.toImage();
+        painter.fillRect(rect(), image.pixelColor(image.width() / 2, image.height() - 1));
+    }
+    painter.drawPixmap(0, 0, picture);
 }
 
 void Form::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 // A window created from its layout: borderless, painted by its background
-// picture drawn unscaled at the top-left, its controls created in list order.
+// picture drawn unscaled at the top-left (at the screen's pixel ratio), its
+// controls created in list order.
 // A form exists at most once at a time; its owner creates it, runs Load()
 // once, and unloading destroys it (see FormSlot).
 #pragma once
@@ -8,11 +9,11 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/ListBox.h"
+#include "platform/RatioPicture.h"
 #include "platform/ShapeControl.h"
 #include "platform/TextBox.h"
 #include "platform/Timer.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -93,13 +94,13 @@ private:
     void EnableKeyboard();
 
     const layouts::WindowLayout& layout_;
-    QPixmap background_;
-    QColor edgeColour_;
+    RatioPicture background_;
     std::unordered_map<std::string, QObject*> controls_;
     std::unordered_map<std::string, std::vector<ShapeControl*>> arrays_;
     std::vector<QWidget*> tabOrder_;
     std::map<int, std::function<void()>> keys_;
     bool shownBefore_ = false;
+    bool iconRequested_ = false;
     bool unloaded_ = false;
     int mousePointer_ = kMousePointerDefault;
 };

@@ -8,15 +8,15 @@
 namespace platform {
 
 Image::Image(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent)
-    : ClickableControl(parent), glyphCode_(layout.glyphCode) {
+    : ClickableControl(parent), glyphCode_(layout.glyphCode),
+      picture_(QString::fromStdString(layouts::pictureResource(layout))) {
     SetUpControl(*this, layout, font);
-    const std::string resource = layouts::pictureResource(layout);
-    if (!resource.empty()) picture_.load(QString::fromStdString(resource));
 }
 
 void Image::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    const QPixmap& pixmap = picture_.at(painter.device()->devicePixelRatioF());
+    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
     PaintFocusMark(painter);
 }
 

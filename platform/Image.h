@@ -1,10 +1,10 @@
-// An image control: its picture drawn unscaled at the box's top-left corner.
+// An image control: its picture drawn unscaled at the box's top-left corner,
+// at the pixel ratio of the screen the window is on.
 #pragma once
 
 #include "layouts/Layout.h"
 #include "platform/ClickableControl.h"
-
-#include <QPixmap>
+#include "platform/RatioPicture.h"
 
 #include <string_view>
 
@@ -15,7 +15,7 @@ class Image : public ClickableControl {
 public:
     Image(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent);
 
-    const QPixmap& picture() const { return picture_; }
+    RatioPicture& picture() { return picture_; }
     // Key faces: the glyph code the key types (empty for other pictures).
     std::string_view glyphCode() const { return glyphCode_; }
 
@@ -23,8 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
     std::string_view glyphCode_;
+    RatioPicture picture_;
 };
 
 }  // namespace platform

@@ -1,12 +1,13 @@
-#include "assets/AssetResources.h"
 #include "layouts/Assets.h"
 #include "layouts/WindowLayouts.h"
+#include "platform/RatioPicture.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,30 @@ bool isIcon(Picture picture) {
 }  // namespace
 
 // Linking dict_assets alone registers the pictures: no call is made first.
-TEST(EmbeddedPictures, NoneIsMissing) {
-    const std::vector<std::string> missing = assets::missingPictures();
-    EXPECT_TRUE(missing.empty()) << missing.size() << " missing, first " << missing.front();
+// Every picture of the catalogue and every key face is there at every ratio
+// the build draws, covering its size in device-independent pixels.
+TEST(EmbeddedPictures, NoneIsMissingAtAnyRatio) {
+    std::vector<std::pair<std::string, QSize>> pictures;
+    for (const PictureAsset& asset : pictureCatalogue()) {
+        if (!asset.resource.empty()) pictures.emplace_back(asset.resource, QSize(asset.width, asset.height));
+    }
+    const PictureAsset face = pictureAsset(Picture::KeyFace);
+    for (const ControlLayout& key : form2Layout().controls) {
+        if (key.picture == Picture::KeyFace)
+            pictures.emplace_back(keyFaceResource(key.glyphCode), QSize(face.width, face.height));
+    }
+    const std::vector<qreal> ratios = platform::DrawnRatios(QStringLiteral(":/assets/splash-background.png"));
+    for (const qreal wanted : {1.0, 1.25, 1.5, 2.0})
+        EXPECT_NE(std::find(ratios.begin(), ratios.end(), wanted), ratios.end()) << "no pictures at " << wanted;
+
+    for (const auto& [resource, size] : pictures) {
+        const QString name = QString::fromStdString(resource);
+        EXPECT_EQ(platform::DrawnRatios(name), ratios) << resource;
+        for (const qreal ratio : ratios) {
+            const QString drawn = platform::RatioResource(name, ratio);
+            EXPECT_EQ(QImage(drawn).size(), platform::RatioDeviceSize(size, ratio)) << drawn.toStdString();
+        }
+    }
 }
 
 TEST(EmbeddedPictures, EveryCataloguePictureHasItsExactSize) {
