@@ -129,7 +129,8 @@ void Form::EnableKeyboard() {
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return std::pair(a.first, a.second->x()) < std::pair(b.first, b.second->x());
     });
-    const QColor mark = edgeColour_.isValid() ? edgeColour_.darker(150) : QColor(Qt::black);
+    const QColor edge = rows.empty() ? QColor() : EdgeColour();  // the splash reads no picture here
+    const QColor mark = edge.isValid() ? edge.darker(150) : QColor(Qt::black);
     for (auto& [ignored, button] : rows) {
         button->setFocusPolicy(Qt::TabFocus);  // a mouse click leaves the focus where it is
         button->setFocusMarkColour(mark);
@@ -212,6 +213,15 @@ void Form::setMousePointer(int pointer) {
     else unsetCursor();
 }
 
+QColor Form::EdgeColour() {
+    if (!edgeColour_.isValid()) {
+        RatioPicture atOne = background_;  // leaves the picture shown at its own ratio
+        const QImage image = atOne.at(1).toImage();
+        if (!image.isNull()) edgeColour_ = image.pixelColor(image.width() / 2, image.height() - 1);
+    }
+    return edgeColour_;
+}
+
 void Form::paintEvent(QPaintEvent*) {
     if (!iconRequested_) {
         // Read once the window is on screen: the first paint waits for nothing
@@ -229,10 +239,7 @@ void Form::paintEvent(QPaintEvent*) {
     // The outline leaves a sliver of the window beyond its picture; it takes
     // the colour of the picture's edge rather than a foreign grey.
     const QSizeF covered = picture.deviceIndependentSize();
-    if (covered.width() < width() || covered.height() < height()) {
-        const QImage image = picture.toImage();
-        painter.fillRect(rect(), image.pixelColor(image.width() / 2, image.height() - 1));
-    }
+    if (covered.width() < width() || covered.height() < height()) painter.fillRect(rect(), EdgeColour());
     painter.drawPixmap(0, 0, picture);
 }
 

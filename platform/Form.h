@@ -94,7 +94,12 @@ private:
     void EnableKeyboard();
 
     const layouts::WindowLayout& layout_;
+    // The colour of the middle of the background picture's bottom edge,
+    // read on first use.
+    QColor EdgeColour();
+
     RatioPicture background_;
+    QColor edgeColour_;
     std::unordered_map<std::string, QObject*> controls_;
     std::unordered_map<std::string, std::vector<ShapeControl*>> arrays_;
     std::vector<QWidget*> tabOrder_;
