@@ -6,6 +6,7 @@
 #include "core/PrefixSearch.h"
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
+#include "platform/HeadwordSearch.h"
 #include "platform/ListSearch.h"
 
 #include <QString>
@@ -26,14 +27,6 @@ const std::vector<std::string>& Headwords() {
     return rows;
 }
 
-const platform::ListSearch& Search() {
-    static const platform::ListSearch search = [] {
-        platform::ListSearch s;
-        for (const auto& row : Headwords()) s.Add(row);
-        return s;
-    }();
-    return search;
-}
 
 void Check(bool condition) {
     if (!condition) std::abort();
@@ -52,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text[static_cast<qsizetype>(i / 2)] = QChar(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
 
     const auto& rows = Headwords();
-    const int found = Search().Find(text);
+    const int found = testing_support::HeadwordSearch().Find(text);
     Check(found >= -1 && found < static_cast<int>(rows.size()));
     if (platform::IsUnicodeSearch(text)) return 0;
     const auto glyphs = platform::glyphBytes(text);

@@ -3,6 +3,7 @@
 // first whose search form begins with the text's search form.
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
+#include "platform/HeadwordSearch.h"
 #include "platform/ListSearch.h"
 
 #include <QString>
@@ -17,21 +18,15 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-struct Headwords {
-    platform::ListSearch search;
-    std::vector<QString> forms;
-};
-
-const Headwords& Rows() {
-    static const Headwords rows = [] {
-        Headwords h;
-        for (std::size_t p = 0; p < core::EntryCount(); ++p) {
-            h.search.Add(core::Headword(p));
-            h.forms.push_back(platform::UnicodeSearchForm(platform::glyphText(core::Headword(p))));
-        }
-        return h;
+// Each headword's search form, computed here apart from the search.
+const std::vector<QString>& Forms() {
+    static const std::vector<QString> forms = [] {
+        std::vector<QString> f;
+        for (std::size_t p = 0; p < core::EntryCount(); ++p)
+            f.push_back(platform::UnicodeSearchForm(platform::glyphText(core::Headword(p))));
+        return f;
     }();
-    return rows;
+    return forms;
 }
 
 // Fuzz bytes as UTF-16; the first byte picks Bengali-heavy input half of the
@@ -51,10 +46,11 @@ QString TextFrom(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = TextFrom(data, size);
-    const Headwords& rows = Rows();
-    const int found = rows.search.Find(text);
-    Check(found >= -1 && found < static_cast<int>(rows.forms.size()));
-    Check(rows.search.FindListIndex(text) == found);
+    const platform::ListSearch& search = testing_support::HeadwordSearch();
+    const std::vector<QString>& forms = Forms();
+    const int found = search.Find(text);
+    Check(found >= -1 && found < static_cast<int>(forms.size()));
+    Check(search.FindListIndex(text) == found);
     if (!platform::IsUnicodeSearch(text)) return 0;
 
     const QString wanted = platform::UnicodeSearchForm(text);
@@ -63,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(found == -1);
         return 0;
     }
-    for (int i = 0; i < found; ++i) Check(!rows.forms[static_cast<std::size_t>(i)].startsWith(wanted));
+    for (int i = 0; i < found; ++i) Check(!forms[static_cast<std::size_t>(i)].startsWith(wanted));
     if (found >= 0) {
-        Check(rows.forms[static_cast<std::size_t>(found)].startsWith(wanted));
+        Check(forms[static_cast<std::size_t>(found)].startsWith(wanted));
     } else {
-        for (const QString& form : rows.forms) Check(!form.startsWith(wanted));
+        for (const QString& form : forms) Check(!form.startsWith(wanted));
     }
     return 0;
 }

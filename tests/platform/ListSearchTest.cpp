@@ -1,5 +1,7 @@
 #include "platform/ListSearch.h"
 
+#include "HeadwordSearch.h"
+
 #include "core/SelectionLookup.h"
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
@@ -16,17 +18,7 @@
 #include <vector>
 
 using platform::glyphText;
-
-namespace {
-const platform::ListSearch& Headwords() {
-    static const platform::ListSearch search = [] {
-        platform::ListSearch s;
-        for (std::size_t p = 0; p < core::EntryCount(); ++p) s.Add(core::Headword(p));
-        return s;
-    }();
-    return search;
-}
-}  // namespace
+using testing_support::HeadwordSearch;
 
 struct KeystrokeCase {
     const char* label;
@@ -38,7 +30,7 @@ inline void PrintTo(const KeystrokeCase& c, std::ostream* out) { *out << c.label
 class Keystroke : public testing::TestWithParam<KeystrokeCase> {};
 
 TEST_P(Keystroke, SelectsTheRowAndShowsItsEntry) {
-    const std::int16_t index = Headwords().FindListIndex(GetParam().text);
+    const std::int16_t index = HeadwordSearch().FindListIndex(GetParam().text);
     EXPECT_EQ(index, GetParam().row);
     const core::Displays displays = core::SelectionLookup(index);
     if (GetParam().row < 0) {

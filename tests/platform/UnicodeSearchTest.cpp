@@ -1,5 +1,7 @@
 #include "platform/ListSearch.h"
 
+#include "HeadwordSearch.h"
+
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
 
@@ -14,17 +16,9 @@
 #include <vector>
 
 using platform::glyphText;
+using testing_support::HeadwordSearch;
 
 namespace {
-
-const platform::ListSearch& Headwords() {
-    static const platform::ListSearch search = [] {
-        platform::ListSearch s;
-        for (std::size_t p = 0; p < core::EntryCount(); ++p) s.Add(core::Headword(p));
-        return s;
-    }();
-    return search;
-}
 
 // The headwords in Unicode from the reference list, in table order, in the
 // form searches compare (joiners dropped, NFC).
@@ -54,7 +48,7 @@ TEST(UnicodeSearch, EveryHeadwordPrefixFindsItsFirstMatch) {
             const QString prefix = headwords[p].left(length);
             int first = 0;
             while (!headwords[first].startsWith(prefix)) ++first;
-            EXPECT_EQ(Headwords().Find(prefix), first) << "headword " << p << ", " << length << " characters";
+            EXPECT_EQ(HeadwordSearch().Find(prefix), first) << "headword " << p << ", " << length << " characters";
         }
     }
 }
@@ -68,7 +62,7 @@ inline void PrintTo(const UnicodeCase& c, std::ostream* out) { *out << c.label; 
 
 class UnicodeSearchText : public testing::TestWithParam<UnicodeCase> {};
 
-TEST_P(UnicodeSearchText, FindsTheFirstRowOrNone) { EXPECT_EQ(Headwords().Find(GetParam().text), GetParam().row); }
+TEST_P(UnicodeSearchText, FindsTheFirstRowOrNone) { EXPECT_EQ(HeadwordSearch().Find(GetParam().text), GetParam().row); }
 
 QString Repeated(const QString& piece, qsizetype totalLength) {
     QString text;
