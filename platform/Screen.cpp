@@ -19,10 +19,11 @@ std::string number(double value) {
 }
 
 // The length from one rounded edge to the other. QRect keeps the last pixel
-// (to - 1), so `to` must have one below it.
+// (to - 1), so `to` must have one below it, and its width (right - left + 1)
+// must fit an int too, which rules out a length of INT_MIN.
 int size(std::int32_t from, std::int32_t to, const char* what) {
     const std::int64_t length = static_cast<std::int64_t>(to) - from;
-    if (length < std::numeric_limits<int>::min() || length > std::numeric_limits<int>::max() ||
+    if (length <= std::numeric_limits<int>::min() || length > std::numeric_limits<int>::max() ||
         to == std::numeric_limits<std::int32_t>::min())
         throw TwipsConversionError(std::string("the box's ") + what + " from pixel " + std::to_string(from) +
                                    " to " + std::to_string(to) + " has no 32-bit pixel rectangle");
