@@ -1,22 +1,16 @@
 #include "platform/Screen.h"
 
+#include "platform/NumberText.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
 #include <limits>
-#include <sstream>
 #include <string>
 
 namespace platform {
 namespace {
-
-std::string number(double value) {
-    std::ostringstream out;
-    out.precision(12);
-    out << value;
-    return out.str();
-}
 
 // The length from one rounded edge to the other. QRect keeps the last pixel
 // (to - 1), so `to` must have one below it, and its width (right - left + 1)
@@ -50,17 +44,17 @@ double RoundHalfEven(double value) {
 
 std::int32_t TwipsToPixel(double edgeTwips, float twipsPerPixel, std::int16_t offset) {
     if (twipsPerPixel == 0.0f)
-        throw TwipsConversionError("cannot convert " + number(edgeTwips) +
+        throw TwipsConversionError("cannot convert " + NumberText(edgeTwips) +
                                    " twips: the screen factor (twips per pixel) is 0");
     const double pixels = edgeTwips / static_cast<double>(twipsPerPixel) + offset;
     if (!std::isfinite(pixels))
-        throw TwipsConversionError(number(edgeTwips) + " twips at " + number(twipsPerPixel) +
+        throw TwipsConversionError(NumberText(edgeTwips) + " twips at " + NumberText(twipsPerPixel) +
                                    " twips per pixel is not a finite pixel coordinate");
     const double rounded = RoundHalfEven(pixels);
     if (rounded < std::numeric_limits<std::int32_t>::min() ||
         rounded > std::numeric_limits<std::int32_t>::max())
-        throw TwipsConversionError(number(edgeTwips) + " twips at " + number(twipsPerPixel) +
-                                   " twips per pixel gives pixel " + number(rounded) +
+        throw TwipsConversionError(NumberText(edgeTwips) + " twips at " + NumberText(twipsPerPixel) +
+                                   " twips per pixel gives pixel " + NumberText(rounded) +
                                    ", outside the 32-bit coordinate range");
     return static_cast<std::int32_t>(rounded);
 }

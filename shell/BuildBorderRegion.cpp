@@ -1,10 +1,11 @@
 #include "shell/BuildBorderRegion.h"
 
+#include "platform/NumberText.h"
+
 #include <cmath>
 #include <cstdint>
 #include <exception>
 #include <limits>
-#include <sstream>
 #include <string>
 
 namespace shell {
@@ -12,26 +13,20 @@ namespace {
 
 using platform::RegionApi;
 using platform::RegionHandle;
+using platform::NumberText;
 
 // The corner ellipse of the rounded kinds, in pixels whatever the screen.
 constexpr int kCornerEllipse = 28;
-
-std::string number(double value) {
-    std::ostringstream out;
-    out.precision(12);
-    out << value;
-    return out.str();
-}
 
 // (larger - smaller) / 2 rounded to whole twips and held in 16 bits.
 std::int16_t halfDifference(float larger, float smaller) {
     const double half = (static_cast<double>(larger) - static_cast<double>(smaller)) / 2.0;
     if (!std::isfinite(half))
-        throw RegionBuildError("the centring half-difference of width " + number(larger) +
-                               " and height " + number(smaller) + " twips is not a finite number");
+        throw RegionBuildError("the centring half-difference of width " + NumberText(larger) +
+                               " and height " + NumberText(smaller) + " twips is not a finite number");
     const double d = platform::RoundHalfEven(half);
     if (d < std::numeric_limits<std::int16_t>::min() || d > std::numeric_limits<std::int16_t>::max())
-        throw RegionBuildError("the centring half-difference " + number(d) +
+        throw RegionBuildError("the centring half-difference " + NumberText(d) +
                                " twips is outside -32768..32767");
     return static_cast<std::int16_t>(d);
 }
