@@ -5,6 +5,7 @@
 #include "core/SelectionLookup.h"
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
+#include "platform/HeadwordSearch.h"
 #include "platform/ListSearch.h"
 #include "platform/UnicodeText.h"
 
@@ -12,17 +13,8 @@
 
 namespace {
 
-const platform::ListSearch& Headwords() {
-    static const platform::ListSearch search = [] {
-        platform::ListSearch s;
-        for (std::size_t p = 0; p < core::EntryCount(); ++p) s.Add(core::Headword(p));
-        return s;
-    }();
-    return search;
-}
-
 void RunKeystroke(benchmark::State& state, const QString& text) {
-    const platform::ListSearch& search = Headwords();
+    const platform::ListSearch& search = testing_support::HeadwordSearch();
     for (auto _ : state) {
         const std::int16_t index = search.FindListIndex(text);
         auto displays = core::SelectionLookup(index);
