@@ -1,14 +1,18 @@
 // What only a real X server shows: each window's X shape, the taskbar hints,
 // and a press-and-drag moving a window by its background but not by a label.
+#include "layouts/Assets.h"
+#include "platform/RatioPicture.h"
 #include "platform/Screen.h"
 #include "tests/windows/NamedWindow.h"
 
+#include <QFontInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -106,6 +110,73 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{kForm9, QRect(0, -1, 265, 209), false},
         ShapeCase{kForm10, QRect(0, 2, 309, 280), true}),
     [](const auto& info) { return std::string(info.param.window.name); });
+
+namespace {
+
+QRect Scaled(const QRect& r, qreal by) {
+    return QRect(QPoint(qRound(r.left() * by), qRound(r.top() * by)), QSize(qRound(r.width() * by), qRound(r.height() * by)));
+}
+
+// Each edge within a pixel: where a scale makes halves, Qt and the outline
+// builder may round them apart.
+bool Near(const QRect& a, const QRect& b) {
+    return std::abs(a.left() - b.left()) <= 1 && std::abs(a.top() - b.top()) <= 1 &&
+           std::abs(a.right() - b.right()) <= 1 && std::abs(a.bottom() - b.bottom()) <= 1;
+}
+
+}  // namespace
+
+// Whatever scale the desktop asks for (QT_SCALE_FACTOR, the screen's dots per
+// inch): the window has its layout's size at the screen factor, its outline
+// is the one above at that factor, its X shape is that outline in device
+// pixels, its picture is drawn for the device's pixel ratio and covers it, and
+// its text is sized by the same factor as its boxes. This test is started at
+// several scales (CMakeLists.txt); at 96 dpi it checks the plain case.
+TEST_P(XWindow, OutlinePictureAndTextFollowTheScreenScale) {
+    Program program;
+    platform::Form& window = GetParam().window.open(program.forms);
+    ShowOnScreen(window);
+    const layouts::WindowLayout& layout = window.layout();
+    const platform::TwipsPerPixel factors = platform::ScreenTwipsPerPixel();
+    const qreal ratio = window.devicePixelRatioF();
+    std::printf("%s: %g twips per pixel, pixel ratio %g\n", GetParam().window.name, factors.x, ratio);
+
+    // At a ratio that makes halves of device pixels, Qt rounds the size.
+    EXPECT_PRED2(Near, window.rect(),
+                 platform::TwipsBoxToPixels(0, 0, layout.clientWidth, layout.clientHeight, factors));
+    const QRect outline = window.mask().boundingRect();
+    if (factors.x == 15.0f && factors.y == 15.0f) {
+        EXPECT_EQ(outline, GetParam().extents);
+    } else {
+        EXPECT_PRED2(Near, outline, Scaled(GetParam().extents, 15.0 / factors.x));
+    }
+    EXPECT_PRED2(Near, ShapeExtents(window), Scaled(outline, ratio));
+
+    // The picture is drawn for the device's pixel ratio; at 15 twips per
+    // pixel, the factor it is drawn for, it covers the outline (but for the
+    // sliver of one pixel some outlines reach beyond it).
+    const QImage drawn = window.grab().toImage();
+    EXPECT_EQ(drawn.size(), platform::RatioDeviceSize(window.size(), ratio));
+    platform::RatioPicture background(QString::fromUtf8(layouts::pictureAsset(layout.background).resource.data()));
+    const QPixmap& picture = background.at(ratio);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.devicePixelRatio(), ratio);
+    if (factors.x == 15.0f && factors.y == 15.0f) {
+        EXPECT_GE(picture.deviceIndependentSize().width(), outline.right());
+        EXPECT_GE(picture.deviceIndependentSize().height(), outline.bottom());
+    }
+
+    // A control's font: its points at 1440 twips per inch, in pixels of the
+    // same screen factor as the box it sits in.
+    for (const layouts::ControlLayout& control : layout.controls) {
+        const auto* widget = window.findChild<QWidget*>(QString::fromUtf8(control.name.data(), control.name.size()));
+        if (!widget || !(control.kind == layouts::ControlKind::Label || control.kind == layouts::ControlKind::TextBox ||
+                         control.kind == layouts::ControlKind::ListBox))
+            continue;
+        const double points = control.font ? control.font->points : layout.font.points;
+        EXPECT_NEAR(QFontInfo(widget->font()).pixelSize(), points * 20.0 / factors.y, 1.0) << control.name;
+    }
+}
 
 TEST(XDrag, PressAndDragOnTheBackgroundMovesTheWindow) {
     Program program;
