@@ -234,13 +234,14 @@ void Form::paintEvent(QPaintEvent*) {
     }
     if (background_.isNull()) return;
     QPainter painter(this);
-    const QPixmap& picture = background_.at(painter.device()->devicePixelRatioF());
+    const qreal scale = PictureScale();
+    const QPixmap& picture = background_.at(painter.device()->devicePixelRatioF() * scale);
     if (picture.isNull()) return;
     // The outline leaves a sliver of the window beyond its picture; it takes
     // the colour of the picture's edge rather than a foreign grey.
-    const QSizeF covered = picture.deviceIndependentSize();
+    const QSizeF covered = picture.deviceIndependentSize() * scale;
     if (covered.width() < width() || covered.height() < height()) painter.fillRect(rect(), EdgeColour());
-    painter.drawPixmap(0, 0, picture);
+    painter.drawPixmap(QRectF(QPointF(), covered), picture, QRectF(picture.rect()));
 }
 
 void Form::mousePressEvent(QMouseEvent* event) {

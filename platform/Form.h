@@ -1,6 +1,7 @@
 // A window created from its layout: borderless, painted by its background
-// picture drawn unscaled at the top-left (at the screen's pixel ratio), its
-// controls created in list order.
+// picture at the top-left, at the size the screen factor gives it (as its
+// controls' boxes) and for the screen's pixel ratio, its controls created in
+// list order.
 // A form exists at most once at a time; its owner creates it, runs Load()
 // once, and unloading destroys it (see FormSlot).
 #pragma once

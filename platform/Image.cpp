@@ -2,6 +2,7 @@
 
 #include "layouts/Assets.h"
 #include "platform/ControlSetup.h"
+#include "platform/Screen.h"
 
 #include <QPainter>
 
@@ -15,8 +16,10 @@ Image::Image(const layouts::ControlLayout& layout, const QFont& font, QWidget* p
 
 void Image::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap& pixmap = picture_.at(painter.device()->devicePixelRatioF());
-    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
+    const qreal scale = PictureScale();
+    const QPixmap& pixmap = picture_.at(painter.device()->devicePixelRatioF() * scale);
+    if (!pixmap.isNull())
+        painter.drawPixmap(QRectF(QPointF(), pixmap.deviceIndependentSize() * scale), pixmap, QRectF(pixmap.rect()));
     PaintFocusMark(painter);
 }
 

@@ -1,5 +1,5 @@
-// An image control: its picture drawn unscaled at the box's top-left corner,
-// at the pixel ratio of the screen the window is on.
+// An image control: its picture drawn at the box's top-left corner, at the
+// size the screen factor gives it and for the screen's pixel ratio.
 #pragma once
 
 #include "layouts/Layout.h"

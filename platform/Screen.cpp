@@ -37,6 +37,8 @@ TwipsPerPixel ScreenTwipsPerPixel() {
     return factors;
 }
 
+qreal PictureScale() { return kDrawnTwipsPerPixel / ScreenTwipsPerPixel().x; }
+
 double RoundHalfEven(double value) {
     if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
     return std::round(value);

@@ -9,13 +9,21 @@
 
 namespace platform {
 
+// The layouts and their pictures were drawn at 96 DPI: 15 twips per pixel.
+inline constexpr float kDrawnTwipsPerPixel = 15.0f;
+
 struct TwipsPerPixel {
-    float x = 15.0f;
-    float y = 15.0f;
+    float x = kDrawnTwipsPerPixel;
+    float y = kDrawnTwipsPerPixel;
 };
 
 // From the primary screen's logical DPI: 1440 twips per inch, so 15 at 96 DPI.
 TwipsPerPixel ScreenTwipsPerPixel();
+
+// How much larger than drawn a picture is shown, so that it keeps its place
+// among the controls, whose boxes follow the screen factor: 1 at 96 DPI,
+// 0.75 at 72 (from the horizontal factor; screens are square).
+qreal PictureScale();
 
 class TwipsConversionError : public std::runtime_error {
 public:
