@@ -7,30 +7,22 @@
 // (tests/scale/update-references).
 #include "platform/Application.h"
 #include "platform/Fonts.h"
-#include "windows/Form1.h"
-#include "windows/Form10.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
-#include "windows/Form7.h"
-#include "windows/Form9.h"
-#include "windows/Forms.h"
+#include "tests/scale/WindowImages.h"
+#include "tests/scale/WindowStates.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 
-#include <algorithm>
 #include <cstdlib>
-#include <functional>
-#include <ostream>
-#include <string>
 
 namespace {
+
+using testing_support::Compare;
+using testing_support::Grab;
+using testing_support::WindowState;
 
 // A channel that differs by no more than this is the same pixel.
 constexpr int kChannelTolerance = 32;
@@ -38,97 +30,7 @@ constexpr int kChannelTolerance = 32;
 // label moved by one pixel (see ToleranceCatchesALabelMovedByOnePixel).
 constexpr long kDifferingPixelsAllowed = 16;
 
-// The pixels that differ between two grabs of one size, and an image of them:
-// differing pixels in red over a pale copy of the reference.
-struct Comparison {
-    long differing = 0;
-    QImage picture;
-};
-
-Comparison Compare(const QImage& expected, const QImage& actual) {
-    const QImage a = expected.convertToFormat(QImage::Format_ARGB32);
-    const QImage b = actual.convertToFormat(QImage::Format_ARGB32);
-    Comparison result;
-    result.picture = QImage(a.size(), QImage::Format_RGB32);
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* lineA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* lineB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(result.picture.scanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = lineA[x];
-            const QRgb q = lineB[x];
-            const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                       std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-            if (most > kChannelTolerance) {
-                ++result.differing;
-                out[x] = qRgb(255, 0, 0);
-            } else {
-                // transparent (outside the outline) shows as white
-                const int grey = 255 - qAlpha(p) * (255 - (160 + qGray(p) * 95 / 255)) / 255;
-                out[x] = qRgb(grey, grey, grey);
-            }
-        }
-    }
-    return result;
-}
-
-// The window as the screen shows it, transparent outside its outline, in
-// device pixels.
-QImage Grab(QWidget& window) {
-    const QImage image = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    if (window.mask().isEmpty()) return image;
-    QImage cut(image.size(), QImage::Format_ARGB32);
-    cut.setDevicePixelRatio(image.devicePixelRatio());
-    cut.fill(Qt::transparent);
-    QPainter painter(&cut);
-    painter.setClipRegion(window.mask());
-    painter.drawImage(0, 0, image);
-    painter.end();
-    return cut;
-}
-
-struct Case {
-    const char* name;
-    // Shows the window in its state and returns it.
-    std::function<platform::Form&(windows::Forms&)> show;
-
-    friend void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-};
-
-template <typename T>
-platform::Form& Shown(T& form) {
-    form.Show();
-    return form;
-}
-
-const Case kCases[] = {
-    {"splash", [](windows::Forms& f) -> platform::Form& { return Shown(f.form7()); }},
-    {"main", [](windows::Forms& f) -> platform::Form& { return Shown(f.form1()); }},
-    // A search for a headword near the end: the list selects it and scrolls
-    // to it, and the meaning and origin show.
-    {"main-searched",
-     [](windows::Forms& f) -> platform::Form& {
-         windows::Form1& main = f.form1();
-         main.Show();
-         main.Text1.setText(main.List1.item(main.List1.count() - 4)->text());
-         return main;
-     }},
-    {"keyboard", [](windows::Forms& f) -> platform::Form& { return Shown(f.form2()); }},
-    {"who-we-are", [](windows::Forms& f) -> platform::Form& { return Shown(f.form3()); }},
-    {"help", [](windows::Forms& f) -> platform::Form& { return Shown(f.form4()); }},
-    {"terms", [](windows::Forms& f) -> platform::Form& { return Shown(f.form5()); }},
-    {"exit", [](windows::Forms& f) -> platform::Form& { return Shown(f.form9()); }},
-    {"magnifier",
-     [](windows::Forms& f) -> platform::Form& {
-         windows::Form1& main = f.form1();
-         main.Show();
-         main.List1.setListIndex(38);
-         main.image("Image2").Click();
-         return f.form10();
-     }},
-};
-
-class Window : public testing::TestWithParam<Case> {};
+class Window : public testing::TestWithParam<WindowState> {};
 
 TEST_P(Window, LooksAsItsReference) {
     windows::Forms forms;
@@ -146,7 +48,7 @@ TEST_P(Window, LooksAsItsReference) {
     ASSERT_FALSE(expected.isNull()) << "no reference " << file.toStdString()
                                     << " (tests/scale/update-references writes it)";
     ASSERT_EQ(actual.size(), expected.size()) << file.toStdString();
-    const Comparison comparison = Compare(expected, actual);
+    const testing_support::Comparison comparison = Compare(expected, actual, kChannelTolerance);
     if (comparison.differing > kDifferingPixelsAllowed) {
         const QDir out(QStringLiteral(DICT_VISUAL_FAILURES));
         out.mkpath(QStringLiteral("."));
@@ -158,12 +60,8 @@ TEST_P(Window, LooksAsItsReference) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AtTheScreensRatio, Window, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(AtTheScreensRatio, Window, testing::ValuesIn(testing_support::WindowStates()),
+                         [](const auto& info) { return testing_support::TestName(info.param); });
 
 // The tolerance is tight enough to see the smallest menu label move by one
 // pixel.
@@ -176,7 +74,7 @@ TEST(Tolerance, CatchesALabelMovedByOnePixel) {
     QWidget& label = main.label("Label2");  // "x", the smallest
     label.move(label.pos() + QPoint(1, 0));
     const QImage after = Grab(main);
-    EXPECT_GT(Compare(before, after).differing, kDifferingPixelsAllowed);
+    EXPECT_GT(Compare(before, after, kChannelTolerance).differing, kDifferingPixelsAllowed);
 }
 
 }  // namespace
