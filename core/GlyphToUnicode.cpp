@@ -1,5 +1,7 @@
 #include "core/GlyphToUnicode.h"
 
+#include "core/GlyphChars.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -28,50 +30,51 @@ struct Code {
     std::u32string_view reading;
 };
 
-// The reading of every byte. Bytes without a Bengali reading read as their
-// Windows-1252 character (the five undefined ones as their own value).
+// The reading of every byte. An empty reading: the byte has no Bengali one
+// and reads as its own character (kGlyphChars: Windows-1252, the five
+// undefined bytes as their own value).
 constexpr std::array<Code, 256> kCodes{{
-    {Role::Other, U"\x00"sv}, {Role::Other, U"\x01"sv}, {Role::Other, U"\x02"sv}, {Role::Other, U"\x03"sv},  // 0x00
-    {Role::Other, U"\x04"sv}, {Role::Other, U"\x05"sv}, {Role::Other, U"\x06"sv}, {Role::Other, U"\x07"sv},  // 0x04
-    {Role::Other, U"\x08"sv}, {Role::Other, U"\x09"sv}, {Role::Other, U"\x0A"sv}, {Role::Other, U"\x0B"sv},  // 0x08
-    {Role::Other, U"\x0C"sv}, {Role::Other, U"\x0D"sv}, {Role::Other, U"\x0E"sv}, {Role::Other, U"\x0F"sv},  // 0x0C
-    {Role::Other, U"\x10"sv}, {Role::Other, U"\x11"sv}, {Role::Other, U"\x12"sv}, {Role::Other, U"\x13"sv},  // 0x10
-    {Role::Other, U"\x14"sv}, {Role::Other, U"\x15"sv}, {Role::Other, U"\x16"sv}, {Role::Other, U"\x17"sv},  // 0x14
-    {Role::Other, U"\x18"sv}, {Role::Other, U"\x19"sv}, {Role::Other, U"\x1A"sv}, {Role::Other, U"\x1B"sv},  // 0x18
-    {Role::Other, U"\x1C"sv}, {Role::Other, U"\x1D"sv}, {Role::Other, U"\x1E"sv}, {Role::Other, U"\x1F"sv},  // 0x1C
-    {Role::Other, U"\x20"sv}, {Role::Other, U"!"sv}, {Role::Other, U"\""sv}, {Role::Other, U"#"sv},  // 0x20
-    {Role::Other, U"\u09F3"sv}, {Role::Other, U"%"sv}, {Role::Hasanta, U"\u09CD\u200C"sv}, {Role::Other, U"'"sv},  // 0x24
-    {Role::Other, U"("sv}, {Role::Other, U")"sv}, {Role::Other, U"*"sv}, {Role::Other, U"+"sv},  // 0x28
-    {Role::Other, U","sv}, {Role::Other, U"-"sv}, {Role::Other, U"."sv}, {Role::Other, U"/"sv},  // 0x2C
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x00
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x04
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x08
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x0C
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x10
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x14
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x18
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x1C
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x20
+    {Role::Other, U"\u09F3"sv}, {Role::Other, {}}, {Role::Hasanta, U"\u09CD\u200C"sv}, {Role::Other, {}},  // 0x24
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x28
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x2C
     {Role::Other, U"\u09E6"sv}, {Role::Other, U"\u09E7"sv}, {Role::Other, U"\u09E8"sv}, {Role::Other, U"\u09E9"sv},  // 0x30
     {Role::Other, U"\u09EA"sv}, {Role::Other, U"\u09EB"sv}, {Role::Other, U"\u09EC"sv}, {Role::Other, U"\u09ED"sv},  // 0x34
-    {Role::Other, U"\u09EE"sv}, {Role::Other, U"\u09EF"sv}, {Role::Other, U":"sv}, {Role::Other, U";"sv},  // 0x38
-    {Role::Other, U"<"sv}, {Role::Other, U"="sv}, {Role::Other, U">"sv}, {Role::Other, U"?"sv},  // 0x3C
-    {Role::Other, U"@"sv}, {Role::Vowel, U"\u0985"sv}, {Role::Vowel, U"\u0987"sv}, {Role::Vowel, U"\u0988"sv},  // 0x40
+    {Role::Other, U"\u09EE"sv}, {Role::Other, U"\u09EF"sv}, {Role::Other, {}}, {Role::Other, {}},  // 0x38
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x3C
+    {Role::Other, {}}, {Role::Vowel, U"\u0985"sv}, {Role::Vowel, U"\u0987"sv}, {Role::Vowel, U"\u0988"sv},  // 0x40
     {Role::Vowel, U"\u0989"sv}, {Role::Vowel, U"\u098A"sv}, {Role::Vowel, U"\u098B"sv}, {Role::Vowel, U"\u098F"sv},  // 0x44
     {Role::Vowel, U"\u0990"sv}, {Role::Vowel, U"\u0993"sv}, {Role::Vowel, U"\u0994"sv}, {Role::Base, U"\u0995"sv},  // 0x48
     {Role::Base, U"\u0996"sv}, {Role::Base, U"\u0997"sv}, {Role::Base, U"\u0998"sv}, {Role::Base, U"\u0999"sv},  // 0x4C
     {Role::Base, U"\u099A"sv}, {Role::Base, U"\u099B"sv}, {Role::Base, U"\u099C"sv}, {Role::Base, U"\u099D"sv},  // 0x50
     {Role::Base, U"\u099E"sv}, {Role::Base, U"\u099F"sv}, {Role::Base, U"\u09A0"sv}, {Role::Base, U"\u09A1"sv},  // 0x54
-    {Role::Base, U"\u09A2"sv}, {Role::Base, U"\u09A3"sv}, {Role::Base, U"\u09A4"sv}, {Role::Other, U"["sv},  // 0x58
-    {Role::Other, U"\u0965"sv}, {Role::Other, U"]"sv}, {Role::Phala, U"\u09CD\u09AC"sv}, {Role::Base, U"\u09A5"sv},  // 0x5C
+    {Role::Base, U"\u09A2"sv}, {Role::Base, U"\u09A3"sv}, {Role::Base, U"\u09A4"sv}, {Role::Other, {}},  // 0x58
+    {Role::Other, U"\u0965"sv}, {Role::Other, {}}, {Role::Phala, U"\u09CD\u09AC"sv}, {Role::Base, U"\u09A5"sv},  // 0x5C
     {Role::Base, U"\u09A6"sv}, {Role::Base, U"\u09A7"sv}, {Role::Base, U"\u09A8"sv}, {Role::Base, U"\u09AA"sv},  // 0x60
     {Role::Base, U"\u09AB"sv}, {Role::Base, U"\u09AC"sv}, {Role::Base, U"\u09AD"sv}, {Role::Base, U"\u09AE"sv},  // 0x64
     {Role::Base, U"\u09AF"sv}, {Role::Base, U"\u09B0"sv}, {Role::Base, U"\u09B2"sv}, {Role::Base, U"\u09B6"sv},  // 0x68
     {Role::Base, U"\u09B7"sv}, {Role::Base, U"\u09B8"sv}, {Role::Base, U"\u09B9"sv}, {Role::Base, U"\u09DC"sv},  // 0x6C
     {Role::Base, U"\u09DD"sv}, {Role::Base, U"\u09DF"sv}, {Role::Base, U"\u09CE"sv}, {Role::Sign, U"\u0982"sv},  // 0x70
     {Role::Sign, U"\u0983"sv}, {Role::Sign, U"\u0981"sv}, {Role::Sign, U"\u09BE"sv}, {Role::PreBase, U"\u09BF"sv},  // 0x74
-    {Role::Sign, U"\u09C0"sv}, {Role::Sign, U"\u09C1"sv}, {Role::Sign, U"\u09C1"sv}, {Role::Other, U"{"sv},  // 0x78
-    {Role::Other, U"\u0964"sv}, {Role::Other, U"}"sv}, {Role::Sign, U"\u09C2"sv}, {Role::Other, U"\x7F"sv},  // 0x7C
-    {Role::Other, U"\u20AC"sv}, {Role::Other, U"\x81"sv}, {Role::Sign, U"\u09C2"sv}, {Role::Sign, U"\u09C2"sv},  // 0x80
+    {Role::Sign, U"\u09C0"sv}, {Role::Sign, U"\u09C1"sv}, {Role::Sign, U"\u09C1"sv}, {Role::Other, {}},  // 0x78
+    {Role::Other, U"\u0964"sv}, {Role::Other, {}}, {Role::Sign, U"\u09C2"sv}, {Role::Other, {}},  // 0x7C
+    {Role::Other, {}}, {Role::Other, {}}, {Role::Sign, U"\u09C2"sv}, {Role::Sign, U"\u09C2"sv},  // 0x80
     {Role::Sign, U"\u09C3"sv}, {Role::Sign, U"\u09C3"sv}, {Role::PreBase, U"\u09C7"sv}, {Role::PreBase, U"\u09C7"sv},  // 0x84
     {Role::PreBase, U"\u09C8"sv}, {Role::PreBase, U"\u09C8"sv}, {Role::Sign, U"\u09D7"sv}, {Role::Phala, U"\u09CD\u0995"sv},  // 0x88
-    {Role::Phala, U"\u09CD\u0995\u09CD\u09B0"sv}, {Role::Other, U"\x8D"sv}, {Role::Other, U"\u017D"sv}, {Role::Other, U"\x8F"sv},  // 0x8C
-    {Role::Other, U"\x90"sv}, {Role::Phala, U"\u09CD\u09A4\u09C1"sv}, {Role::Phala, U"\u09CD\u09A5"sv}, {Role::Sign, U"\u09C1"sv},  // 0x90
+    {Role::Phala, U"\u09CD\u0995\u09CD\u09B0"sv}, {Role::Other, {}}, {Role::Other, {}}, {Role::Other, {}},  // 0x8C
+    {Role::Other, {}}, {Role::Phala, U"\u09CD\u09A4\u09C1"sv}, {Role::Phala, U"\u09CD\u09A5"sv}, {Role::Sign, U"\u09C1"sv},  // 0x90
     {Role::HalfForm, U"\u099A\u09CD"sv}, {Role::HalfForm, U"\u0999\u09CD"sv}, {Role::Sign, U"\u09C1"sv}, {Role::Phala, U"\u09CD\u09A4"sv},  // 0x94
     {Role::HalfForm, U"\u09A6\u09CD"sv}, {Role::HalfForm, U"\u09A6\u09CD"sv}, {Role::HalfForm, U"\u09A8\u09CD"sv}, {Role::HalfForm, U"\u09A8\u09CD"sv},  // 0x98
-    {Role::Phala, U"\u09CD\u09A8"sv}, {Role::Other, U"\x9D"sv}, {Role::Other, U"\u017E"sv}, {Role::Phala, U"\u09CD\u09AC"sv},  // 0x9C
-    {Role::Other, U"\xA0"sv}, {Role::Phala, U"\u09CD\u09AC"sv}, {Role::Phala, U"\u09CD\u09AD"sv}, {Role::Phala, U"\u09CD\u09AD\u09CD\u09B0"sv},  // 0xA0
+    {Role::Phala, U"\u09CD\u09A8"sv}, {Role::Other, {}}, {Role::Other, {}}, {Role::Phala, U"\u09CD\u09AC"sv},  // 0x9C
+    {Role::Other, {}}, {Role::Phala, U"\u09CD\u09AC"sv}, {Role::Phala, U"\u09CD\u09AD"sv}, {Role::Phala, U"\u09CD\u09AD\u09CD\u09B0"sv},  // 0xA0
     {Role::HalfForm, U"\u09AE\u09CD"sv}, {Role::Phala, U"\u09CD\u09AE"sv}, {Role::Phala, U"\u09CD\u09AC"sv}, {Role::Phala, U"\u09CD\u09AE"sv},  // 0xA4
     {Role::Phala, U"\u09CD\u09AF"sv}, {Role::Reph, U"\u09B0\u09CD"sv}, {Role::Phala, U"\u09CD\u09B0"sv}, {Role::Phala, U"\u09CD\u09B0"sv},  // 0xA8
     {Role::Phala, U"\u09CD\u09B2"sv}, {Role::Phala, U"\u09CD\u09B2"sv}, {Role::HalfForm, U"\u09B7\u09CD"sv}, {Role::HalfForm, U"\u09B8\u09CD"sv},  // 0xAC
@@ -96,6 +99,13 @@ constexpr std::array<Code, 256> kCodes{{
     {Role::Phala, U"\u09CD\u09B2"sv}, {Role::Conjunct, U"\u09B8\u09CD\u09AB"sv}, {Role::Phala, U"\u09CD\u09AA"sv}, {Role::Conjunct, U"\u09B9\u09C1"sv},  // 0xF8
     {Role::Conjunct, U"\u09B9\u09C3"sv}, {Role::Conjunct, U"\u09B9\u09CD\u09A8"sv}, {Role::Conjunct, U"\u09B9\u09CD\u09AE"sv}, {Role::Conjunct, U"\u0995\u09CD\u09B7"sv},  // 0xFC
 }};
+
+// Each byte's own character, as a code point a reading can point at.
+constexpr std::array<char32_t, 256> kOwnChars = [] {
+    std::array<char32_t, 256> chars{};
+    for (std::size_t byte = 0; byte < chars.size(); ++byte) chars[byte] = kGlyphChars[byte];
+    return chars;
+}();
 
 constexpr char32_t kVirama = U'\u09CD';
 constexpr char32_t kRa = U'\u09B0';
@@ -135,7 +145,9 @@ private:
         return i < codes_.size() ? kCodes[static_cast<unsigned char>(codes_[i])].role : Role::Other;
     }
     std::u32string_view ReadingAt(std::size_t i) const {
-        return kCodes[static_cast<unsigned char>(codes_[i])].reading;
+        const auto byte = static_cast<unsigned char>(codes_[i]);
+        const std::u32string_view reading = kCodes[byte].reading;
+        return reading.empty() ? std::u32string_view(&kOwnChars[byte], 1) : reading;
     }
 
     static bool StartsCluster(Role role) {

@@ -3,7 +3,7 @@
 
 The dictionary keeps its Bengali text as 8-bit glyph codes. To draw a text the
 program turns every byte into one character, as the byte table
-platform/glyph-chars.tsv reads it (Windows-1252, with a character for every
+core/glyph-chars.tsv reads it (Windows-1252, with a character for every
 byte), and lays that string out with this font. The shaper sees
 Latin and common characters only, so everything Bengali about the drawing lives
 in this font. The font also carries Noto's Unicode Bengali untouched, so
@@ -679,7 +679,7 @@ def main(argv=None):
     parser.add_argument("--latin-source",
                         help="NotoSans-Regular.ttf, for punctuation the Bengali font lacks")
     parser.add_argument("--glyph-chars", default=GLYPH_CHARS_PATH,
-                        help="the character of each byte (platform/glyph-chars.tsv)")
+                        help="the character of each byte (core/glyph-chars.tsv)")
     parser.add_argument("--hb-shape", default="hb-shape", help="hb-shape program")
     parser.add_argument("--output", required=True, help="font file to write")
     args = parser.parse_args(argv)

@@ -347,7 +347,7 @@ def main(argv=None):
     parser.add_argument("--unicode", action="store_true",
                         help="draw the unicode column with both fonts; every row must be identical")
     parser.add_argument("--glyph-chars", default=GLYPH_CHARS_PATH,
-                        help="the character of each byte (platform/glyph-chars.tsv)")
+                        help="the character of each byte (core/glyph-chars.tsv)")
     parser.add_argument("--hb-shape", default="hb-shape")
     parser.add_argument("--min-score", type=float, default=DEFAULT_MIN_SCORE)
     parser.add_argument("--ppem", type=int, default=40, help="pixels per em of the images")

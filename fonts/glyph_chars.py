@@ -1,13 +1,13 @@
 """The character the program reads and draws for each glyph-code byte.
 
-One table serves the program and its font build: platform/glyph-chars.tsv,
+One table serves the program and its font build: core/glyph-chars.tsv,
 rows "byte<TAB>U+XXXX" for the bytes 00 to FF in order ("#" lines are notes).
 """
 
 import os
 
 DEFAULT_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                            os.pardir, "platform", "glyph-chars.tsv")
+                            os.pardir, "core", "glyph-chars.tsv")
 
 
 def read_glyph_chars(path=DEFAULT_PATH):

@@ -1,15 +1,14 @@
 #include "platform/GlyphText.h"
 
+#include "core/GlyphChars.h"
+
 #include <algorithm>
 #include <array>
 
 namespace platform {
 namespace {
 
-// The character of every byte, generated from platform/glyph-chars.tsv.
-constexpr std::array<char16_t, 256> kGlyphChars{
-#include "GlyphChars.inc"
-};
+using core::kGlyphChars;
 
 struct Reading {
     char16_t ch;

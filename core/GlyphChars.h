@@ -1,0 +1,14 @@
+// The character the program reads and draws for each byte of glyph-code text:
+// Windows-1252, with a character of its own for every byte (see
+// glyph-chars.tsv, from which the table is generated).
+#pragma once
+
+#include <array>
+
+namespace core {
+
+inline constexpr std::array<char16_t, 256> kGlyphChars{
+#include "GlyphChars.inc"
+};
+
+}  // namespace core
