@@ -100,13 +100,6 @@ constexpr std::array<Code, 256> kCodes{{
     {Role::Conjunct, U"\u09B9\u09C3"sv}, {Role::Conjunct, U"\u09B9\u09CD\u09A8"sv}, {Role::Conjunct, U"\u09B9\u09CD\u09AE"sv}, {Role::Conjunct, U"\u0995\u09CD\u09B7"sv},  // 0xFC
 }};
 
-// Each byte's own character, as a code point a reading can point at.
-constexpr std::array<char32_t, 256> kOwnChars = [] {
-    std::array<char32_t, 256> chars{};
-    for (std::size_t byte = 0; byte < chars.size(); ++byte) chars[byte] = kGlyphChars[byte];
-    return chars;
-}();
-
 constexpr char32_t kVirama = U'\u09CD';
 constexpr char32_t kRa = U'\u09B0';
 constexpr char32_t kZwj = U'\u200D';
@@ -147,7 +140,7 @@ private:
     std::u32string_view ReadingAt(std::size_t i) const {
         const auto byte = static_cast<unsigned char>(codes_[i]);
         const std::u32string_view reading = kCodes[byte].reading;
-        return reading.empty() ? std::u32string_view(&kOwnChars[byte], 1) : reading;
+        return reading.empty() ? std::u32string_view(&kGlyphChars[byte], 1) : reading;
     }
 
     static bool StartsCluster(Role role) {

@@ -8,7 +8,8 @@
 namespace platform {
 namespace {
 
-using core::kGlyphChars;
+// The table's code points all lie in the Basic Multilingual Plane.
+constexpr char16_t CharOf(std::size_t byte) { return static_cast<char16_t>(core::kGlyphChars[byte]); }
 
 struct Reading {
     char16_t ch;
@@ -19,18 +20,18 @@ struct Reading {
 constexpr std::array<Reading, 256> kByteOfChar = [] {
     std::array<Reading, 256> readings{};
     for (std::size_t byte = 0; byte < readings.size(); ++byte)
-        readings[byte] = {kGlyphChars[byte], static_cast<unsigned char>(byte)};
+        readings[byte] = {CharOf(byte), static_cast<unsigned char>(byte)};
     std::sort(readings.begin(), readings.end(), [](Reading a, Reading b) { return a.ch < b.ch; });
     return readings;
 }();
 
 }  // namespace
 
-char16_t GlyphChar(unsigned char byte) noexcept { return kGlyphChars[byte]; }
+char16_t GlyphChar(unsigned char byte) noexcept { return CharOf(byte); }
 
 std::optional<unsigned char> GlyphByte(char16_t ch) noexcept {
     // Most bytes read as their own code point; search only for the others.
-    if (ch < kGlyphChars.size() && kGlyphChars[ch] == ch) return static_cast<unsigned char>(ch);
+    if (ch < core::kGlyphChars.size() && CharOf(ch) == ch) return static_cast<unsigned char>(ch);
     const auto found = std::lower_bound(kByteOfChar.begin(), kByteOfChar.end(), ch,
                                         [](Reading reading, char16_t c) { return reading.ch < c; });
     if (found == kByteOfChar.end() || found->ch != ch) return std::nullopt;
