@@ -1,44 +1,44 @@
 #include "platform/Accessibility.h"
 
-#include "platform/Fonts.h"
+#include "platform/AccessibleParts.h"
 #include "platform/Form.h"
 #include "platform/GlyphText.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
+#include "platform/ListBox.h"
 #include "platform/ShapeControl.h"
 #include "platform/TextBox.h"
 #include "platform/UnicodeText.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextCursor>
-
-#include <utility>
+#include <QPointer>
 
 namespace platform {
 namespace {
 
-// Text a widget draws with the glyph font is glyph codes; assistive
-// technology reads it as Unicode Bengali.
-QString SpokenText(const QWidget& widget, const QString& text) {
-    return widget.font().family() == GlyphFamily() ? unicodeText(text) : text;
-}
+// The caption that names a control, and the detail that describes it, kept
+// on the control itself.
+constexpr char kLabelledBy[] = "platformLabelledBy";
+constexpr char kDescribedBy[] = "platformDescribedBy";
 
-QString EditorText(const TextBox& box) {
-    return box.lineEdit() ? box.lineEdit()->text() : box.plainTextEdit()->toPlainText();
-}
-
-// A position in a box's glyph text as a position in its Unicode form.
-int SpokenOffset(const TextBox& box, int glyphOffset) {
-    return static_cast<int>(SpokenText(box, EditorText(box).left(glyphOffset)).size());
+// A text box's editor stands for the box: it is what assistive technology
+// meets, and what a caption names.
+QWidget* Exposed(QWidget* control) {
+    if (auto* box = qobject_cast<TextBox*>(control)) return box->editor();
+    return control;
 }
 
 TextBox* BoxOfEditor(QObject* object) {
     auto* editor = qobject_cast<QWidget*>(object);
     auto* box = editor ? qobject_cast<TextBox*>(editor->parentWidget()) : nullptr;
     return box && box->editor() == editor ? box : nullptr;
+}
+
+QWidget* Related(const QWidget& widget, const char* relation) {
+    const QWidget* control = &widget;
+    if (TextBox* box = BoxOfEditor(const_cast<QWidget*>(control))) control = box;
+    return qobject_cast<QWidget*>(control->property(relation).value<QObject*>());
 }
 
 // A window: a frame when it has its own taskbar button, otherwise a dialog.
@@ -60,15 +60,13 @@ public:
     }
 
 private:
-    // The window's controls in creation order, without the shapes; a text
-    // box is its editor.
+    // The window's controls in creation order, without the shapes.
     QList<QWidget*> Controls() const {
         QList<QWidget*> controls;
         for (QObject* object : widget()->children()) {
             auto* control = qobject_cast<QWidget*>(object);
             if (!control || control->isWindow() || dynamic_cast<ShapeControl*>(control)) continue;
-            if (auto* box = qobject_cast<TextBox*>(control)) control = box->editor();
-            controls.append(control);
+            controls.append(Exposed(control));
         }
         return controls;
     }
@@ -96,8 +94,16 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return Name();
-        if (kind == QAccessible::Description) return control()->accessibleDescription();
+        if (kind == QAccessible::Description) {
+            const QString detail = accessible::DescriptionOf(*control());
+            return detail.isEmpty() ? control()->accessibleDescription() : detail;
+        }
         return QAccessibleWidget::text(kind);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        return accessible::LabelRelations(*control(), match);
     }
 
     QStringList actionNames() const override {
@@ -118,18 +124,16 @@ public:
             QMetaObject::invokeMethod(control(), &ClickableControl::Press, Qt::QueuedConnection);
     }
 
-    QStringList keyBindingsForAction(const QString& action) const override {
-        if (action == pressAction() && control()->isClickable())
-            return {QStringLiteral("Space"), QStringLiteral("Return")};
-        return QAccessibleWidget::keyBindingsForAction(action);
-    }
+    // Space and Return press every button alike; a reader would speak the
+    // binding after every button's name, so none is announced.
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     QString Name() const {
         const QString given = control()->accessibleName().trimmed();
         if (!given.isEmpty()) return given;
         if (const auto* label = qobject_cast<Label*>(control()))
-            return SpokenText(*label, label->Caption()).trimmed();
+            return (label->IsGlyphText() ? unicodeText(label->Caption()) : label->Caption()).trimmed();
         // Letter keys: the letter their face shows.
         if (const auto* image = qobject_cast<Image*>(control()))
             return unicodeText(glyphText(image->glyphCode())).trimmed();
@@ -137,147 +141,107 @@ private:
     }
 };
 
-// The editor of a glyph-text box: its text, as assistive technology reads
-// it, in Unicode Bengali, while the widget keeps its codes. Positions are
-// read through the Unicode form of the text before them.
-class EditorAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    EditorAccessible(QWidget* editor, TextBox* box) : QAccessibleWidget(editor, QAccessible::EditableText), box_(box) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
+bool IsTextEvent(QAccessible::Event type) {
+    switch (type) {
+        case QAccessible::TextInserted:
+        case QAccessible::TextRemoved:
+        case QAccessible::TextUpdated:
+        case QAccessible::TextCaretMoved:
+        case QAccessible::TextSelectionChanged:
+        case QAccessible::TextColumnChanged:
+        case QAccessible::TextAttributeChanged:
+            return true;
+        default:
+            return false;
     }
+}
 
-    // The box itself is no more than a frame around its editor: the editor
-    // stands in its place, directly below the window.
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(box_->parentWidget());
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.editable = true;
-        state.selectableText = true;
-        state.readOnly = box_->lineEdit() ? box_->lineEdit()->isReadOnly() : box_->plainTextEdit()->isReadOnly();
-        state.multiLine = box_->plainTextEdit() != nullptr;
-        return state;
-    }
-
-    QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name) return box_->accessibleName();
-        if (kind == QAccessible::Value) return Spoken();
-        return QAccessibleWidget::text(kind);
-    }
-
-    QString text(int start, int end) const override { return Spoken().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(Spoken().size()); }
-    int cursorPosition() const override { return SpokenOffset(*box_, GlyphCursor()); }
-    void setCursorPosition(int) override {}
-    int selectionCount() const override { return SelectedGlyphs().first < SelectedGlyphs().second ? 1 : 0; }
-    void selection(int index, int* start, int* end) const override {
-        *start = *end = 0;
-        if (index != 0 || selectionCount() == 0) return;
-        *start = SpokenOffset(*box_, SelectedGlyphs().first);
-        *end = SpokenOffset(*box_, SelectedGlyphs().second);
-    }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
-
-private:
-    QString Spoken() const { return SpokenText(*box_, EditorText(*box_)); }
-    int GlyphCursor() const {
-        return box_->lineEdit() ? box_->lineEdit()->cursorPosition() : box_->plainTextEdit()->textCursor().position();
-    }
-    std::pair<int, int> SelectedGlyphs() const {
-        if (QLineEdit* line = box_->lineEdit())
-            return {line->selectionStart() < 0 ? 0 : line->selectionStart(), line->selectionEnd() < 0 ? 0 : line->selectionEnd()};
-        const QTextCursor cursor = box_->plainTextEdit()->textCursor();
-        return {cursor.selectionStart(), cursor.selectionEnd()};
-    }
-
-    TextBox* box_;
-};
-
-// Text changes of glyph-text boxes reach assistive technology as Unicode:
-// the whole old text replaced by the whole new one, since a change of a
-// few codes can move signs around it in Unicode.
 QAccessible::UpdateHandler previousHandler = nullptr;
 
-void SpeakEvent(QAccessibleEvent* event);
+// Every event Qt raises passes here first. A text box tells its own edits
+// (Qt's events about its editor are glyph codes, some raised before the
+// text changed), and the list tells focus only where the keyboard focus is.
+void Route(QAccessibleEvent* event) {
+    QObject* object = event->object();
+    if (IsTextEvent(event->type()) &&
+        (BoxOfEditor(object) || (object && BoxOfEditor(object->parent()))))  // the editor or its viewport
+        return;
+    if (auto* list = qobject_cast<ListBox*>(object)) {
+        accessible::RouteListEvent(*list, event);
+        return;
+    }
+    accessible::Send(event);
+}
 
-void Forward(QAccessibleEvent* event) {
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* form = qobject_cast<Form*>(object)) return new FormAccessible(form);
+    if (auto* control = qobject_cast<ClickableControl*>(object)) return new ControlAccessible(control);
+    if (auto* list = qobject_cast<ListBox*>(object)) return accessible::NewListInterface(*list);
+    if (TextBox* box = BoxOfEditor(object)) return accessible::NewEditorInterface(*box);
+    return nullptr;
+}
+
+}  // namespace
+
+namespace accessible {
+
+// Events go on to the handler installed before ours (a test's recorder), or
+// with none to the platform's bridge. Qt hands an event to the bridge only
+// from updateAccessibility while no handler is installed, so ours steps
+// aside for that one call.
+void Send(QAccessibleEvent* event) {
     if (previousHandler) {
         previousHandler(event);
         return;
     }
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(&SpeakEvent);
+    QAccessible::installUpdateHandler(&Route);
 }
 
-void SpeakEvent(QAccessibleEvent* event) {
-    TextBox* box = BoxOfEditor(event->object());
-    if (!box || box->editor()->font().family() != GlyphFamily()) {
-        Forward(event);
-        return;
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> LabelRelations(const QWidget& widget,
+                                                                          QAccessible::Relation match) {
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations;
+    if (match & QAccessible::Label) {
+        if (QWidget* label = Related(widget, kLabelledBy))
+            relations.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
     }
-    const QString now = EditorText(*box);
-    QString before = now;
-    switch (event->type()) {
-        case QAccessible::TextInserted: {
-            const auto* inserted = static_cast<QAccessibleTextInsertEvent*>(event);
-            before.remove(inserted->changePosition(), inserted->textInserted().size());
-            break;
+    if ((match & QAccessible::Labelled) && widget.parentWidget()) {
+        for (QObject* sibling : widget.parentWidget()->children()) {
+            auto* control = qobject_cast<QWidget*>(sibling);
+            if (control && control->property(kLabelledBy).value<QObject*>() == &widget)
+                relations.append({QAccessible::queryAccessibleInterface(Exposed(control)), QAccessible::Labelled});
         }
-        case QAccessible::TextRemoved: {
-            const auto* removed = static_cast<QAccessibleTextRemoveEvent*>(event);
-            before.insert(removed->changePosition(), removed->textRemoved());
-            break;
-        }
-        case QAccessible::TextUpdated: {
-            const auto* updated = static_cast<QAccessibleTextUpdateEvent*>(event);
-            before.replace(updated->changePosition(), updated->textInserted().size(), updated->textRemoved());
-            break;
-        }
-        case QAccessible::TextCaretMoved: {
-            const auto* moved = static_cast<QAccessibleTextCursorEvent*>(event);
-            QAccessibleTextCursorEvent spoken(event->object(), SpokenOffset(*box, moved->cursorPosition()));
-            Forward(&spoken);
-            return;
-        }
-        default:
-            Forward(event);
-            return;
     }
-    QAccessibleTextUpdateEvent spoken(event->object(), 0, unicodeText(before), unicodeText(now));
-    Forward(&spoken);
+    return relations;
 }
 
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-    if (auto* form = qobject_cast<Form*>(object)) return new FormAccessible(form);
-    if (auto* control = qobject_cast<ClickableControl*>(object)) return new ControlAccessible(control);
-    if (TextBox* box = BoxOfEditor(object)) return new EditorAccessible(box->editor(), box);
-    return nullptr;
+QString DescriptionOf(const QWidget& widget) {
+    QWidget* detail = Related(widget, kDescribedBy);
+    QAccessibleInterface* iface = detail ? QAccessible::queryAccessibleInterface(Exposed(detail)) : nullptr;
+    if (!iface) return {};
+    const QString text = iface->text(QAccessible::Name);
+    QWidget* caption = Related(*detail, kLabelledBy);
+    QAccessibleInterface* captionIface = caption ? QAccessible::queryAccessibleInterface(caption) : nullptr;
+    return captionIface ? captionIface->text(QAccessible::Name) + QStringLiteral(": ") + text : text;
 }
 
-}  // namespace
+}  // namespace accessible
 
 void InstallAccessibility() {
     static bool installed = false;
     if (installed) return;
     installed = true;
     QAccessible::installFactory(&Factory);
-    previousHandler = QAccessible::installUpdateHandler(&SpeakEvent);
+    previousHandler = QAccessible::installUpdateHandler(&Route);
+}
+
+void SetLabelledBy(QWidget& control, QWidget& label) {
+    control.setProperty(kLabelledBy, QVariant::fromValue(static_cast<QObject*>(&label)));
+}
+
+void SetDescribedBy(QWidget& control, QWidget& detail) {
+    control.setProperty(kDescribedBy, QVariant::fromValue(static_cast<QObject*>(&detail)));
 }
 
 }  // namespace platform

@@ -190,7 +190,7 @@ void Form::Show() {
     if (isMinimized()) showNormal();
     show();
     raise();
-    activateWindow();
+    if (!windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) activateWindow();
 }
 
 void Form::Unload() {

@@ -2,6 +2,7 @@
 
 #include "platform/Colours.h"
 #include "platform/ControlSetup.h"
+#include "platform/Fonts.h"
 
 #include <QAccessible>
 #include <QFontMetricsF>
@@ -37,7 +38,8 @@ Label::Label(const layouts::ControlLayout& layout, const QFont& font, QWidget* p
       backStyle_(layout.backStyle),
       backColor_(layout.backColor.value_or(ToBgr(palette().color(QPalette::Window)))),
       foreColor_(layout.foreColor.value_or(ToBgr(palette().color(QPalette::WindowText)))),
-      alignment_(layout.alignment) {
+      alignment_(layout.alignment),
+      glyph_(font.family() == GlyphFamily()) {
     SetUpControl(*this, layout, font);
 }
 

@@ -26,6 +26,8 @@ public:
     Label(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent);
 
     QString Caption() const { return caption_; }
+    // The caption is glyph codes (drawn with the glyph font), not Latin text.
+    bool IsGlyphText() const { return glyph_; }
     void setCaption(const QString& caption);
     int BackStyle() const { return backStyle_; }
     void setBackStyle(int style);
@@ -45,6 +47,7 @@ private:
     std::uint32_t backColor_;
     std::uint32_t foreColor_;
     layouts::Alignment alignment_;
+    bool glyph_;
 };
 
 }  // namespace platform

@@ -5,9 +5,12 @@
 #include "platform/Fonts.h"
 #include "platform/GlyphClipboard.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -155,7 +158,8 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
     const QString text = ToQString(layout.text);
     // Boxes of glyph text put Unicode and their codes on the clipboard; boxes
     // of Latin text copy it unchanged.
-    const bool glyph = font.family() == GlyphFamily();
+    glyph_ = font.family() == GlyphFamily();
+    const bool glyph = glyph_;
     QWidget* editor = nullptr;
     if (layout.multiLine) {
         plain_ = glyph ? new GlyphPlainTextEdit(this) : new QPlainTextEdit(this);
@@ -169,13 +173,17 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
                                                ? Qt::ScrollBarAlwaysOn
                                                : Qt::ScrollBarAlwaysOff);
         if (layout.readOnly) plain_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        connect(plain_, &QPlainTextEdit::textChanged, this, &TextBox::Change);
+        connect(plain_, &QPlainTextEdit::textChanged, this, &TextBox::TextChanged);
+        connect(plain_, &QPlainTextEdit::cursorPositionChanged, this, &TextBox::EditorChanged);
+        connect(plain_, &QPlainTextEdit::selectionChanged, this, &TextBox::EditorChanged);
         editor = plain_;
     } else {
         line_ = glyph ? new GlyphLineEdit(this) : new QLineEdit(this);
         line_->setText(text);
         line_->setReadOnly(layout.readOnly);
-        connect(line_, &QLineEdit::textChanged, this, &TextBox::Change);
+        connect(line_, &QLineEdit::textChanged, this, &TextBox::TextChanged);
+        connect(line_, &QLineEdit::cursorPositionChanged, this, &TextBox::EditorChanged);
+        connect(line_, &QLineEdit::selectionChanged, this, &TextBox::EditorChanged);
         editor = line_;
     }
     editor->setFont(font);
@@ -189,13 +197,71 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
     setFocusProxy(editor);
     setFocusPolicy(Qt::StrongFocus);
     editor->setGeometry(rect());
+    editor->installEventFilter(this);  // to follow the input method's composition
+    // Its accessible interface follows every edit from the first, so that
+    // the first one a reader hears is told against the text as it was.
+    QAccessible::queryAccessibleInterface(editor);
 }
 
 QWidget* TextBox::editor() const { return line_ ? static_cast<QWidget*>(line_) : plain_; }
 
+void TextBox::TextChanged() {
+    emit EditorChanged();
+    emit Change();
+}
+
+// The editors keep a composition to themselves: it is read here, from the
+// input method's event, and the event then goes on to the editor. A change
+// of the composition alone is a change of ComposedText.
+bool TextBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != editor() || event->type() != QEvent::InputMethod) return QWidget::eventFilter(watched, event);
+    const QString textBefore = Text();
+    const QString composedBefore = ComposedText();
+    preedit_ = static_cast<QInputMethodEvent*>(event)->preeditString();
+    static_cast<QObject*>(watched)->event(event);  // a commit in it runs Change itself
+    if (Text() == textBefore && ComposedText() != composedBefore) emit Change();
+    return true;
+}
+
 QString TextBox::Text() const { return line_ ? line_->text() : FromEditorText(plain_->toPlainText()); }
 
+QString TextBox::ComposedText() const {
+    if (preedit_.isEmpty()) return Text();
+    QString text = EditorText();
+    text.insert(CursorPosition(), preedit_);
+    return line_ ? text : FromEditorText(text);
+}
+
+void TextBox::CommitComposition() {
+    if (preedit_.isEmpty()) return;
+    // The input method commits what it composes to the focused editor and
+    // forgets it; when the editor is not its focus, the box commits the
+    // composition it was shown and has the input method drop it.
+    if (editor()->hasFocus()) QGuiApplication::inputMethod()->commit();
+    if (preedit_.isEmpty()) return;
+    QInputMethodEvent commit;
+    commit.setCommitString(preedit_);
+    QCoreApplication::sendEvent(editor(), &commit);
+    QGuiApplication::inputMethod()->reset();
+}
+
+bool TextBox::IsReadOnly() const { return line_ ? line_->isReadOnly() : plain_->isReadOnly(); }
+
+QString TextBox::EditorText() const { return line_ ? line_->text() : plain_->toPlainText(); }
+
+int TextBox::CursorPosition() const { return line_ ? line_->cursorPosition() : plain_->textCursor().position(); }
+
+std::pair<int, int> TextBox::SelectedRange() const {
+    if (line_) {
+        if (!line_->hasSelectedText()) return {line_->cursorPosition(), line_->cursorPosition()};
+        return {line_->selectionStart(), line_->selectionEnd()};
+    }
+    const QTextCursor cursor = plain_->textCursor();
+    return {cursor.selectionStart(), cursor.selectionEnd()};
+}
+
 void TextBox::setText(const QString& text) {
+    CommitComposition();  // and then replaced with the rest: nothing of it stays on show
     if (line_) {
         line_->setText(text);
     } else if (Text() != text) {
@@ -204,6 +270,7 @@ void TextBox::setText(const QString& text) {
 }
 
 void TextBox::setSelText(const QString& text) {
+    CommitComposition();
     if (line_) {
         line_->insert(text);  // replaces the selection, caret after it
     } else {

@@ -3,6 +3,7 @@
 #include "core/GlyphToUnicode.h"
 #include "platform/GlyphText.h"
 
+#include <algorithm>
 #include <string>
 
 namespace platform {
@@ -26,6 +27,16 @@ QString unicodeText(QStringView glyphText) {
     }
     flush();
     return out;
+}
+
+int unicodeOffset(QStringView glyphText, qsizetype glyphOffset) {
+    glyphOffset = std::clamp<qsizetype>(glyphOffset, 0, glyphText.size());
+    const QString before = unicodeText(glyphText.left(glyphOffset));
+    const QString whole = unicodeText(glyphText);
+    qsizetype common = 0;
+    while (common < before.size() && common < whole.size() && before[common] == whole[common]) ++common;
+    if (common > 0 && common < whole.size() && whole[common].isLowSurrogate()) --common;  // never inside a pair
+    return static_cast<int>(common);
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "core/SelectionLookup.h"
 #include "core/WordTable.h"
 #include "layouts/WindowLayouts.h"
+#include "platform/Accessibility.h"
 #include "platform/GlyphText.h"
 #include "windows/Form10.h"
 #include "windows/Form2.h"
@@ -43,6 +44,14 @@ Form1::Form1(Forms& forms)
         connect(&menu, &platform::Label::MouseMove, this, [this, &menu] { LightUp(menu); });
     }
     connect(&image("Image2"), &platform::Image::Click, this, &Form1::Image2_Click);
+    // The headings over the list, the meaning and the origin name them.
+    platform::SetLabelledBy(List1, label("Label1"));
+    platform::SetLabelledBy(Text2, label("Label4"));
+    platform::SetLabelledBy(Label10, label("Label11"));
+    // The origin is never focused: whoever reaches the meaning hears it too.
+    platform::SetDescribedBy(Text2, Label10);
+    // The tool tip reads "Minimized"; what the button does is minimise.
+    label("Label3").setAccessibleName(QStringLiteral("Minimise"));
 }
 
 void Form1::Form_Load() {
@@ -56,8 +65,10 @@ void Form1::List1_Click() {
     Label10.setCaption(platform::glyphText(shown.origin));
 }
 
-// Typing, pasting and the on-screen keyboard all change the box and end here.
-void Form1::Text1_Change() { List1.setListIndex(List1.FindString(Text1.Text())); }
+// Typing, pasting and the on-screen keyboard all change the box and end here,
+// and so does an input method's composition: the list follows the text as
+// it would stand if the composition were committed now.
+void Form1::Text1_Change() { List1.setListIndex(List1.FindString(Text1.ComposedText())); }
 
 // A menu label lights up on every move over it.
 void Form1::LightUp(platform::Label& menuLabel) {

@@ -1,6 +1,7 @@
 #include "windows/Form10.h"
 
 #include "layouts/WindowLayouts.h"
+#include "platform/Accessibility.h"
 #include "windows/Form1.h"
 #include "windows/Forms.h"
 
@@ -12,6 +13,9 @@ Form10::Form10(Forms& forms)
     connect(&image("Image2"), &platform::Image::Click, this, &Form10::Image2_Click);
     connect(&image("Image3"), &platform::Image::Click, this, &Form10::Image3_Click);
     BindKey(Qt::Key_Escape, image("Image1"));
+    // The headings over the two boxes name them.
+    platform::SetLabelledBy(Text1, label("Label1"));
+    platform::SetLabelledBy(Text2, label("Label2"));
 }
 
 void Form10::Form_Load() { Text1.setText(forms_.form1().Text2.Text()); }

@@ -8,6 +8,10 @@
 namespace windows {
 
 Form2::Form2(Forms& forms) : BorderlessWindow(layouts::form2Layout()), forms_(forms) {
+    // Like every on-screen keyboard, it never takes the focus: the search
+    // box keeps it, and with it an input method's composition in progress.
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Each letter key's glyph code is part of its layout entry.
     for (const auto& entry : layout().controls) {
         if (entry.kind != layouts::ControlKind::Image || entry.glyphCode.empty()) continue;
@@ -20,7 +24,8 @@ Form2::Form2(Forms& forms) : BorderlessWindow(layouts::form2Layout()), forms_(fo
 }
 
 // Replaces the search box's selection (or inserts at its caret) without
-// activating the main window; the box's change handling runs the search.
+// activating the main window; the box's change handling runs the search. A
+// composition in progress is committed first (setSelText).
 void Form2::LetterKey_Click(std::string_view glyphCode) {
     forms_.form1().Text1.setSelText(platform::glyphText(glyphCode));
 }

@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "platform/ClickableControl.h"
+#include "platform/TextBox.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
 #include "windows/Form2.h"
@@ -155,7 +156,7 @@ struct ControlCase {
 TEST(Accessibility, ControlsHaveTheirRoleAndName) {
     const ControlCase cases[] = {
         {"Form1", "Label2", QAccessible::PushButton, QStringLiteral("Exit")},
-        {"Form1", "Label3", QAccessible::PushButton, QStringLiteral("Minimized")},
+        {"Form1", "Label3", QAccessible::PushButton, QStringLiteral("Minimise")},
         {"Form1", "Label6", QAccessible::PushButton, QStringLiteral("Pebble's On Screen Keyboard")},
         {"Form1", "Label7", QAccessible::PushButton, QStringLiteral("Who We Are")},
         {"Form1", "Label8", QAccessible::PushButton, QStringLiteral("Help")},
@@ -234,11 +235,49 @@ TEST(Accessibility, RowsBoxesAndOriginReadInUnicodeAfterASearch) {
     EXPECT_EQ(Accessible(*main.Text1.editor()).text(QAccessible::Name), QStringLiteral("Pebble's Search Engine"));
     EXPECT_EQ(Accessible(*main.Text1.editor()).textInterface()->cursorPosition(), 3);
     EXPECT_EQ(Accessible(main.Label10).text(QAccessible::Name), QStringLiteral("চর্যাপদ এর ব্যাকরণ"));
+    // The origin is never focused; the meaning box carries it as its description.
+    EXPECT_EQ(Accessible(*main.Text2.editor()).text(QAccessible::Description),
+              QStringLiteral("Origin: চর্যাপদ এর ব্যাকরণ"));
 
     PressByAction(main.image("Image2"));  // the magnifier, with the meaning and origin
     windows::Form10& boxes = program.forms.form10();
     EXPECT_EQ(Accessible(*boxes.Text1.editor()).text(QAccessible::Value), QStringLiteral("অক্লেশে: বিনা পরিশ্রমে"));
     EXPECT_EQ(Accessible(*boxes.Text2.editor()).text(QAccessible::Value), QStringLiteral("চর্যাপদ এর ব্যাকরণ"));
+}
+
+struct CaptionCase {
+    const char* window;
+    const char* control;
+    const char* caption;  // the label over it
+    QString name;
+};
+
+// The headings on the window name the controls under them, as a reader
+// finds a caption: the control is labelled by it, and it labels the control.
+TEST(Accessibility, HeadingsNameTheControlsUnderThem) {
+    const CaptionCase cases[] = {
+        {"Form1", "List1", "Label1", QStringLiteral("Brain Word")},
+        {"Form1", "Text2", "Label4", QStringLiteral("Historical Morphology")},
+        {"Form1", "Label10", "Label11", QStringLiteral("Origin")},
+        {"Form10", "Text1", "Label1", QStringLiteral("Historical Morphology")},
+        {"Form10", "Text2", "Label2", QStringLiteral("Origin")},
+    };
+    for (const auto& c : cases) {
+        Program program;
+        platform::Form& form = Open(program, c.window);
+        auto* control = form.findChild<QWidget*>(QString::fromLatin1(c.control));
+        ASSERT_NE(control, nullptr) << c.control;
+        if (auto* box = qobject_cast<platform::TextBox*>(control)) control = box->editor();
+        QAccessibleInterface& controlIface = Accessible(*control);
+        QAccessibleInterface& captionIface = Accessible(form.label(c.caption));
+        const auto labels = controlIface.relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << c.window << ' ' << c.control;
+        EXPECT_EQ(labels.front().first, &captionIface) << c.window << ' ' << c.control;
+        EXPECT_EQ(labels.front().first->text(QAccessible::Name), c.name) << c.window << ' ' << c.control;
+        const auto labelled = captionIface.relations(QAccessible::Labelled);
+        ASSERT_EQ(labelled.size(), 1) << c.window << ' ' << c.caption;
+        EXPECT_EQ(labelled.front().first, &controlIface) << c.window << ' ' << c.caption;
+    }
 }
 
 TEST(Accessibility, TheExitQuestionIsTheDialogsDescription) {
@@ -271,6 +310,8 @@ TEST(Accessibility, EveryClickableControlIsANamedButtonWithAPressAction) {
                 EXPECT_FALSE(child->text(QAccessible::Name).isEmpty()) << where;
                 EXPECT_TRUE(press) << where;
                 EXPECT_TRUE(child->state().focusable) << where;
+                // Space and Return press every button: nothing announces them.
+                EXPECT_TRUE(child->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()).isEmpty()) << where;
             } else {
                 EXPECT_FALSE(press) << where;
             }
