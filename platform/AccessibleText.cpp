@@ -46,6 +46,7 @@ public:
         caret_ = cursorPosition();
         selection_ = SpokenSelection();
         QObject::connect(box_, &TextBox::EditorChanged, &follower_, [this] { Tell(); });
+        box_->editor()->installEventFilter(&follower_);
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -119,6 +120,30 @@ private:
         return {SpokenOffset(start), SpokenOffset(end)};
     }
 
+    // Follows the box, and keeps quiet about the caret and the selection
+    // while the box takes the focus (a line edit entered by Tab selects its
+    // text): a reader told of the focus reads the box with its selection,
+    // and told of the selection first, it takes the box as already focused
+    // and skips the box's name.
+    class Follower final : public QObject {
+    public:
+        explicit Follower(EditorAccessible& editor) : editor_(editor) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() != QEvent::FocusIn) return false;
+            editor_.takingFocus_ = true;
+            static_cast<QObject*>(watched)->event(event);
+            editor_.takingFocus_ = false;
+            editor_.caret_ = editor_.cursorPosition();
+            editor_.selection_ = editor_.SpokenSelection();
+            return true;
+        }
+
+    private:
+        EditorAccessible& editor_;
+    };
+
     // Tells what changed since it last told: the text first, then the caret
     // and the selection where the edit left them.
     void Tell() {
@@ -135,18 +160,22 @@ private:
                 Send(&inserted);
             }
         }
-        if (const int caret = cursorPosition(); caret != caret_) {
+        // The caret and the selection are news only in the box with the
+        // focus: a reader that handles a caret event of another box after
+        // the focus has reached it takes it for the focus itself (and skips
+        // the box's name), and a box drops its selection as the focus leaves.
+        const int caret = cursorPosition();
+        const auto selection = SpokenSelection();
+        const bool tell = widget()->hasFocus() && !takingFocus_;
+        if (caret != caret_) {
             caret_ = caret;
             QAccessibleTextCursorEvent moved(widget(), caret);
-            Send(&moved);
+            if (tell) Send(&moved);
         }
-        // A box drops its selection as it loses the focus; that is no news
-        // to a reader already elsewhere.
-        if (const auto selection = SpokenSelection(); selection != selection_) {
+        if (selection != selection_) {
             selection_ = selection;
-            if (!widget()->hasFocus()) return;
             QAccessibleTextSelectionEvent selected(widget(), selection.first, selection.second);
-            Send(&selected);
+            if (tell) Send(&selected);
         }
     }
 
@@ -154,7 +183,8 @@ private:
     QString spoken_;  // the text as last told
     int caret_ = 0;
     std::pair<int, int> selection_;
-    QObject follower_;  // ends the following of the box with this interface
+    bool takingFocus_ = false;
+    Follower follower_{*this};  // ends the following of the box with this interface
 };
 
 }  // namespace

@@ -21,6 +21,8 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include <utility>
+
 namespace platform {
 namespace {
 
@@ -215,9 +217,15 @@ void TextBox::TextChanged() {
 // of the composition alone is a change of ComposedText.
 bool TextBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched != editor() || event->type() != QEvent::InputMethod) return QWidget::eventFilter(watched, event);
+    auto* input = static_cast<QInputMethodEvent*>(event);
+    if (!committedHere_.isEmpty() && (!input->commitString().isEmpty() || !input->preeditString().isEmpty())) {
+        const QString committed = std::exchange(committedHere_, QString());
+        if (input->commitString() == committed && input->preeditString().isEmpty() && input->replacementLength() == 0)
+            return true;  // the input method commits again what the box committed for it
+    }
     const QString textBefore = Text();
     const QString composedBefore = ComposedText();
-    preedit_ = static_cast<QInputMethodEvent*>(event)->preeditString();
+    preedit_ = input->preeditString();
     static_cast<QObject*>(watched)->event(event);  // a commit in it runs Change itself
     if (Text() == textBefore && ComposedText() != composedBefore) emit Change();
     return true;
@@ -232,16 +240,18 @@ QString TextBox::ComposedText() const {
     return line_ ? text : FromEditorText(text);
 }
 
+// The box commits the composition it was shown and has the input method
+// start afresh. Some input methods (IBus, with engines that ask for it)
+// commit the composition on that reset themselves, a moment later: that
+// second commit is dropped (eventFilter), so the text holds it once, in its
+// place before whatever the caller inserts next.
 void TextBox::CommitComposition() {
     if (preedit_.isEmpty()) return;
-    // The input method commits what it composes to the focused editor and
-    // forgets it; when the editor is not its focus, the box commits the
-    // composition it was shown and has the input method drop it.
-    if (editor()->hasFocus()) QGuiApplication::inputMethod()->commit();
-    if (preedit_.isEmpty()) return;
+    const QString composed = preedit_;
     QInputMethodEvent commit;
-    commit.setCommitString(preedit_);
+    commit.setCommitString(composed);
     QCoreApplication::sendEvent(editor(), &commit);
+    committedHere_ = composed;
     QGuiApplication::inputMethod()->reset();
 }
 

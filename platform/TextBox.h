@@ -73,6 +73,7 @@ private:
     QPlainTextEdit* plain_ = nullptr;
     bool glyph_ = false;
     QString preedit_;  // the input method's composition, not yet in the text
+    QString committedHere_;  // a composition the box committed, until the input method answers
 };
 
 }  // namespace platform

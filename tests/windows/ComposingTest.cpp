@@ -94,6 +94,11 @@ TEST(Composing, TheKeyboardWindowCommitsTheCompositionBeforeItsLetterAndNeverTak
     EXPECT_EQ(main.Text1.Text(), QStringLiteral("Ki"));
     EXPECT_EQ(main.Text1.ComposedText(), QStringLiteral("Ki"));
     EXPECT_EQ(main.List1.ListIndex(), expected);
+    // IBus commits a composition again when the box resets it: once is kept.
+    Commit(main, QStringLiteral("K"));
+    EXPECT_EQ(main.Text1.Text(), QStringLiteral("Ki"));
+    Commit(main, QStringLiteral("K"));  // typed: a commit like any other
+    EXPECT_EQ(main.Text1.Text(), QStringLiteral("KiK"));
     EXPECT_EQ(QApplication::activeWindow(), &main);
     EXPECT_TRUE(main.Text1.editor()->hasFocus());
     EXPECT_TRUE(keys.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));

@@ -212,6 +212,30 @@ TEST(TextEvents, ASearchSelectsARowWithoutMovingTheFocus) {
     EXPECT_EQ(list->focusChild(), list->child(row));
 }
 
+// A box tells its caret and selection only while it has the focus, and not
+// the selection it makes as the focus arrives: a reader told of the focus
+// reads the box, selection included, and told of a caret or selection of a
+// box first, takes that for the focus and skips the box's name.
+TEST(TextEvents, OnlyTheFocusedBoxTellsItsCaretAndNotOnTheWayIn) {
+    Program program;
+    windows::Form1& main = OpenActiveMain(program);
+    QWidget* meaning = main.Text2.editor();
+    StartRecording(meaning);
+    Type(*main.Text1.lineEdit(), QStringLiteral("Kj"));
+    for (const std::string& event : StopRecording())
+        EXPECT_TRUE(event.rfind("insert", 0) == 0 || event.rfind("remove", 0) == 0) << event;
+    Key(*main.Text1.editor(), Qt::Key_Tab);  // the list
+    StartRecording(meaning);
+    Key(main.List1, Qt::Key_Tab);  // the meaning box, which selects its text
+    ASSERT_TRUE(meaning->hasFocus());
+    ASSERT_TRUE(main.Text2.lineEdit()->hasSelectedText());
+    EXPECT_EQ(StopRecording(), std::vector<std::string>{});
+    StartRecording(meaning);
+    Key(*meaning, Qt::Key_End);  // the caret stays at the end, the selection goes
+    Key(*meaning, Qt::Key_Home);
+    EXPECT_EQ(StopRecording(), (std::vector<std::string>{"select -1 -1", "caret 0"}));
+}
+
 // Entering a list with no row selected lands on the list, which says so.
 TEST(TextEvents, EnteringAListWithNoRowSaysNoWordIsSelected) {
     Program program;
