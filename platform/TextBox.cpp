@@ -161,10 +161,9 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
     // Boxes of glyph text put Unicode and their codes on the clipboard; boxes
     // of Latin text copy it unchanged.
     glyph_ = font.family() == GlyphFamily();
-    const bool glyph = glyph_;
     QWidget* editor = nullptr;
     if (layout.multiLine) {
-        plain_ = glyph ? new GlyphPlainTextEdit(this) : new QPlainTextEdit(this);
+        plain_ = glyph_ ? new GlyphPlainTextEdit(this) : new QPlainTextEdit(this);
         plain_->setPlainText(ToEditorText(text));
         plain_->setReadOnly(layout.readOnly);
         // A horizontal scroll bar means long lines do not wrap.
@@ -180,7 +179,7 @@ TextBox::TextBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
         connect(plain_, &QPlainTextEdit::selectionChanged, this, &TextBox::EditorChanged);
         editor = plain_;
     } else {
-        line_ = glyph ? new GlyphLineEdit(this) : new QLineEdit(this);
+        line_ = glyph_ ? new GlyphLineEdit(this) : new QLineEdit(this);
         line_->setText(text);
         line_->setReadOnly(layout.readOnly);
         connect(line_, &QLineEdit::textChanged, this, &TextBox::TextChanged);
