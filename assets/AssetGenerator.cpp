@@ -7,7 +7,6 @@
 //                        [NAME.png ...]
 // The names, when given, are the files the build expects; the run fails when
 // they differ from the catalogue's, so the two lists cannot drift apart.
-#include <QByteArray>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -24,6 +23,7 @@
 #include "Pictures.h"
 #include "layouts/Assets.h"
 #include "layouts/WindowLayouts.h"
+#include "platform/Application.h"
 #include "platform/GlyphText.h"
 #include "platform/RatioPicture.h"
 
@@ -95,7 +95,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     // Pictures are drawn off screen; no display is needed or used.
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    platform::UseOffscreenPlatform(/*always=*/true);
     QGuiApplication app(argc, argv);
 
     QString outputDir;

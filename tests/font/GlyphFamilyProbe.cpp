@@ -1,6 +1,6 @@
 // Prints the family the program draws glyph-code text with, as it chooses it
 // at start-up from the fonts installed (installed-font-choice uses it).
-#include "platform/Fonts.h"
+#include "windows/ProgramFonts.h"
 
 #include <QGuiApplication>
 
@@ -8,6 +8,6 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    std::printf("%s\n", qPrintable(platform::RegisterBundledFonts()));
+    std::printf("%s\n", qPrintable(windows::RegisterProgramFonts()));
     return 0;
 }

@@ -3,6 +3,7 @@
 // codes that make one conjunct join under Qt's shaping, and marks sit on their
 // base without taking room. Unicode Bengali draws with it exactly as with
 // Noto Sans Bengali, the font it comes from.
+#include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/GlyphText.h"
 
@@ -351,7 +352,7 @@ TEST(GlyphFontUnicode, MixedWithGlyphCodes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    platform::UseOffscreenPlatform();
     testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();

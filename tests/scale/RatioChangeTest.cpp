@@ -10,6 +10,7 @@
 #include "platform/RatioPicture.h"
 #include "tests/scale/WindowImages.h"
 #include "tests/scale/WindowStates.h"
+#include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -176,8 +177,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" DICT_SCALE_SCREENS, 1);
     setenv("FONTCONFIG_FILE", DICT_SCALE_FONTS, 1);
     unsetenv("QT_SCALE_FACTOR");
-    platform::Application app(argc, argv);
-    platform::RegisterBundledFonts();
+    testing_support::TestApplication app(argc, argv);
     QApplication::setCursorFlashTime(0);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
