@@ -107,28 +107,14 @@ void Key(platform::Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 
 // ---- roles and names ----------------------------------------------------
 
-struct WindowCase {
-    const char* window;
-    QAccessible::Role role;
-    QString name;
-};
-
+// The splash and the exit confirmation are dialogs; every other window a frame.
 TEST(Accessibility, WindowsAreFramesOrDialogsNamedByTheirCaption) {
-    const WindowCase cases[] = {
-        {"Form1", QAccessible::Window, QStringLiteral("Pebble's Latin Loan word Dictionary ")},
-        {"Form2", QAccessible::Window, QStringLiteral("Pebble's On Screen Keyboard")},
-        {"Form3", QAccessible::Window, QStringLiteral("Who We Are")},
-        {"Form4", QAccessible::Window, QStringLiteral("Help")},
-        {"Form5", QAccessible::Window, QStringLiteral("Terms")},
-        {"Form7", QAccessible::Dialog, QStringLiteral("Quillmoor Latin Loan Word Dictionary")},
-        {"Form9", QAccessible::Dialog, QStringLiteral("Quillmoor Latin Loan Word Dictionary")},
-        {"Form10", QAccessible::Window, QStringLiteral("Pebble's Magnifier Tool")},
-    };
-    for (const auto& c : cases) {
+    for (const layouts::WindowRow& row : layouts::kWindowRows) {
+        const bool dialog = row.shortName == "splash" || row.shortName == "exit";
         Program program;
-        QAccessibleInterface& window = Accessible(Open(program, c.window));
-        EXPECT_EQ(window.role(), c.role) << c.window;
-        EXPECT_EQ(window.text(QAccessible::Name), c.name) << c.window;
+        QAccessibleInterface& window = Accessible(Open(program, row.className));
+        EXPECT_EQ(window.role(), dialog ? QAccessible::Dialog : QAccessible::Window) << row.className;
+        EXPECT_EQ(window.text(QAccessible::Name).toStdString(), row.title()) << row.className;
     }
 }
 
