@@ -41,6 +41,12 @@ QString CodesNotDrawn(const QString& family, QStringView codes) {
     return missing;
 }
 
+QString AddFontFile(const QString& path) {
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = id == -1 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.front();
+}
+
 QString RegisterBundledFonts(QStringView shownCodes) {
     QString& family = glyphFamily();
     if (!family.isEmpty()) return family;
@@ -66,13 +72,10 @@ QString RegisterBundledFonts(QStringView shownCodes) {
                      kGlyphFace, static_cast<int>(missing.size()), static_cast<int>(codes.size()),
                      qPrintable(listed.trimmed()), missing.size() > 8 ? " ..." : "");
     }
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kBundledGlyphFontResource));
-    const QStringList families = id == -1 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
+    family = AddFontFile(QString::fromLatin1(kBundledGlyphFontResource));
+    if (family.isEmpty()) {
         std::fprintf(stderr, "warning: the bundled glyph font did not load; Bengali text will not read\n");
         family = QString::fromLatin1(kGlyphFace);
-    } else {
-        family = families.front();
     }
     return family;
 }

@@ -14,6 +14,10 @@ namespace platform {
 inline constexpr const char* kGlyphFace = "SutonnyMJ";
 inline constexpr const char* kBundledGlyphFontResource = ":/fonts/PebbleGlyphBengali.ttf";
 
+// Registers a font file (or a resource) with Qt: the first family it brings,
+// or empty when it does not load.
+QString AddFontFile(const QString& path);
+
 // Registers the bundled glyph font and the Latin substitutions, and chooses
 // the family for glyph-code text: an installed "SutonnyMJ" that draws every
 // one of `shownCodes` (the glyph codes the program shows, as characters), or

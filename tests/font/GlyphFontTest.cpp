@@ -33,23 +33,13 @@ const std::string kDataDir = FONT_TEST_DATA_DIR;
 
 // Registers the font from the program's resources, once; empty when it failed.
 QString GlyphFamily() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(platform::kBundledGlyphFontResource));
-        if (id == -1) return QString();
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString() : families.front();
-    }();
+    static const QString family = platform::AddFontFile(QString::fromLatin1(platform::kBundledGlyphFontResource));
     return family;
 }
 
 // Noto Sans Bengali from the file the glyph font is built from.
 QString NotoFamily() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(NOTO_BENGALI_FILE));
-        if (id == -1) return QString();
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString() : families.front();
-    }();
+    static const QString family = platform::AddFontFile(QStringLiteral(NOTO_BENGALI_FILE));
     return family;
 }
 
