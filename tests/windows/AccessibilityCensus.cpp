@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -55,6 +56,11 @@ void Count(std::string_view title, platform::Form& window, bool verbose) {
 int main(int argc, char** argv) {
     platform::UseOffscreenPlatform();
     platform::Application app(argc, argv);
+    // A tool of the build: an error leaving a handler ends it, with no message box to wait on.
+    app.setErrorReporter([](const std::string& message) {
+        std::fprintf(stderr, "error: %s\n", message.c_str());
+        std::exit(1);
+    });
     windows::RegisterProgramFonts();
     const bool verbose = argc > 1 && std::strcmp(argv[1], "-v") == 0;
     windows::Forms forms;

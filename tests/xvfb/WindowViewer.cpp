@@ -11,6 +11,7 @@
 #include "windows/ProgramFonts.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -21,6 +22,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     platform::Application app(argc, argv);
+    // A tool of the build: an error leaving a handler ends it, with no message box to wait on.
+    app.setErrorReporter([](const std::string& message) {
+        std::fprintf(stderr, "error: %s\n", message.c_str());
+        std::exit(1);
+    });
     windows::RegisterProgramFonts();
     windows::Forms forms;
     if (row->shortName == "main") {
