@@ -3,7 +3,8 @@
 // layout table is fixed, built on first use and never changed afterwards.
 //
 // Adding a window: its layout (layouts/<class>Layout.cpp), its class
-// (windows/<class>.h and .cpp) and its row here.
+// (windows/<class>.h and .cpp, the header included in windows/Forms.cpp) and
+// its row here.
 #pragma once
 
 #include "layouts/Layout.h"

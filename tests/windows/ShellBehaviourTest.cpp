@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 
 using namespace testing_support;
@@ -60,17 +62,26 @@ TEST_P(WindowOutline, IsAppliedAtLoad) {
     EXPECT_TRUE(window.mask().contains(GetParam().bounds.center()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, WindowOutline,
-    testing::Values(OutlineCase{WindowOf("Form1"), QRect(QPoint(0, 0), QPoint(556, 528))},
-                    OutlineCase{WindowOf("Form2"), QRect(QPoint(0, 5), QPoint(370, 498))},
-                    OutlineCase{WindowOf("Form3"), QRect(QPoint(0, 2), QPoint(370, 496))},
-                    OutlineCase{WindowOf("Form4"), QRect(QPoint(0, 2), QPoint(370, 496))},
-                    OutlineCase{WindowOf("Form5"), QRect(QPoint(0, 2), QPoint(370, 496))},
-                    OutlineCase{WindowOf("Form7"), QRect(QPoint(0, 0), QPoint(284, 220))},
-                    OutlineCase{WindowOf("Form9"), QRect(QPoint(0, -1), QPoint(264, 207))},  // reaches above the top
-                    OutlineCase{WindowOf("Form10"), QRect(QPoint(0, 2), QPoint(308, 281))}),
-    [](const auto& info) { return std::string(info.param.window.name); });
+const OutlineCase kOutlines[] = {
+    {WindowOf("Form1"), QRect(QPoint(0, 0), QPoint(556, 528))},
+    {WindowOf("Form2"), QRect(QPoint(0, 5), QPoint(370, 498))},
+    {WindowOf("Form3"), QRect(QPoint(0, 2), QPoint(370, 496))},
+    {WindowOf("Form4"), QRect(QPoint(0, 2), QPoint(370, 496))},
+    {WindowOf("Form5"), QRect(QPoint(0, 2), QPoint(370, 496))},
+    {WindowOf("Form7"), QRect(QPoint(0, 0), QPoint(284, 220))},
+    {WindowOf("Form9"), QRect(QPoint(0, -1), QPoint(264, 207))},  // reaches above the top
+    {WindowOf("Form10"), QRect(QPoint(0, 2), QPoint(308, 281))},
+};
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowOutline, testing::ValuesIn(kOutlines),
+                         [](const auto& info) { return std::string(info.param.window.name); });
+
+TEST(WindowOutline, IsKnownForEveryWindowOfTheTable) {
+    for (const layouts::WindowRow& row : layouts::kWindowRows)
+        EXPECT_TRUE(std::any_of(std::begin(kOutlines), std::end(kOutlines),
+                                [&row](const OutlineCase& c) { return c.window.row == &row; }))
+            << row.className;
+}
 
 // Any mouse button pressed on the background starts a move.
 struct DragCase {

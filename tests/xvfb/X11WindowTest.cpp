@@ -17,7 +17,9 @@
 
 #include <ostream>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -103,19 +105,27 @@ TEST_P(XWindow, ShapeHasTheOutlineExtentsAndTaskbarHint) {
     EXPECT_EQ(SkipsTaskbar(window), !GetParam().ownTaskbarButton);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, XWindow,
-    testing::Values(
-        ShapeCase{WindowOf("Form1"), QRect(0, 0, 557, 529), true},
-        ShapeCase{WindowOf("Form2"), QRect(0, 5, 371, 494), true},
-        ShapeCase{WindowOf("Form3"), QRect(0, 2, 371, 495), true},
-        ShapeCase{WindowOf("Form4"), QRect(0, 2, 371, 495), true},
-        ShapeCase{WindowOf("Form5"), QRect(0, 2, 371, 495), true},
-        ShapeCase{WindowOf("Form7"), QRect(0, 0, 285, 221), false},
-        // The exit outline reaches one pixel above the window: X clips nothing there, the extents start at -1.
-        ShapeCase{WindowOf("Form9"), QRect(0, -1, 265, 209), false},
-        ShapeCase{WindowOf("Form10"), QRect(0, 2, 309, 280), true}),
-    [](const auto& info) { return std::string(info.param.window.name); });
+const ShapeCase kShapes[] = {
+    {WindowOf("Form1"), QRect(0, 0, 557, 529), true},
+    {WindowOf("Form2"), QRect(0, 5, 371, 494), true},
+    {WindowOf("Form3"), QRect(0, 2, 371, 495), true},
+    {WindowOf("Form4"), QRect(0, 2, 371, 495), true},
+    {WindowOf("Form5"), QRect(0, 2, 371, 495), true},
+    {WindowOf("Form7"), QRect(0, 0, 285, 221), false},
+    // The exit outline reaches one pixel above the window: X clips nothing there, the extents start at -1.
+    {WindowOf("Form9"), QRect(0, -1, 265, 209), false},
+    {WindowOf("Form10"), QRect(0, 2, 309, 280), true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Windows, XWindow, testing::ValuesIn(kShapes),
+                         [](const auto& info) { return std::string(info.param.window.name); });
+
+TEST(XWindowShapes, AreKnownForEveryWindowOfTheTable) {
+    for (const layouts::WindowRow& row : layouts::kWindowRows)
+        EXPECT_TRUE(std::any_of(std::begin(kShapes), std::end(kShapes),
+                                [&row](const ShapeCase& c) { return c.window.row == &row; }))
+            << row.className;
+}
 
 namespace {
 
