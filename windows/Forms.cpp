@@ -19,7 +19,7 @@ namespace windows {
 
 namespace {
 
-// F1 opens help from every window but the splash.
+// A new window of class T; F1 opens help from every window but the splash.
 template <typename T>
 T* Create(Forms& forms) {
     T* form = new T(forms);
