@@ -7,9 +7,7 @@
 //                        [NAME.png ...]
 // The names, when given, are the files the build expects; the run fails when
 // they differ from the catalogue's, so the two lists cannot drift apart.
-#include <QByteArray>
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
@@ -24,6 +22,8 @@
 #include "Pictures.h"
 #include "layouts/Assets.h"
 #include "layouts/WindowLayouts.h"
+#include "platform/Application.h"
+#include "platform/Fonts.h"
 #include "platform/GlyphText.h"
 #include "platform/RatioPicture.h"
 
@@ -66,16 +66,15 @@ QString loadGlyphFont(const QString& path) {
                      "in a Latin font\n");
         return {};
     }
-    const int id = QFontDatabase::addApplicationFont(path);
-    const QStringList families = id == -1 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
+    const QString family = platform::AddFontFile(path);
+    if (family.isEmpty()) {
         std::fprintf(stderr,
                      "asset_generator: warning: the glyph font %s could not be loaded; key faces "
                      "show their codes in a Latin font\n",
                      qPrintable(path));
         return {};
     }
-    return families.front();
+    return family;
 }
 
 bool writePng(const QImage& image, const QString& path) {
@@ -95,7 +94,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     // Pictures are drawn off screen; no display is needed or used.
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    platform::UseOffscreenPlatform(/*always=*/true);
     QGuiApplication app(argc, argv);
 
     QString outputDir;

@@ -4,7 +4,6 @@
 //
 // Usage: desktop_icon_generator --output DIR --name NAME SIZE...
 // writes DIR/SIZExSIZE/apps/NAME.png for each SIZE and DIR/scalable/apps/NAME.svg.
-#include <QByteArray>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
@@ -24,6 +23,7 @@
 #include <vector>
 
 #include "Pictures.h"
+#include "platform/Application.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ bool writeSvg(const QString& path, const QString& title, const assets::PictureFo
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    platform::UseOffscreenPlatform(/*always=*/true);
     QGuiApplication app(argc, argv);
 
     QCommandLineParser parser;

@@ -264,13 +264,10 @@ QTransform keyFacePlacement(const QRectF& ink, const QRectF& reference, const QR
 // keeps, in the picture's pixels (15 twips each, at 96 dots per inch); the
 // whole picture when no window shows it.
 QRect windowOutline(Picture background, QSize size) {
-    const layouts::WindowLayout* windows[] = {
-        &layouts::form1Layout(), &layouts::form2Layout(), &layouts::form3Layout(), &layouts::form4Layout(),
-        &layouts::form5Layout(), &layouts::form7Layout(), &layouts::form9Layout(), &layouts::form10Layout()};
     QRect outline;
-    for (const layouts::WindowLayout* window : windows) {
-        if (window->background != background) continue;
-        for (const layouts::ControlLayout& control : window->controls) {
+    for (const layouts::WindowRow& window : layouts::kWindowRows) {
+        if (window.picture() != background) continue;
+        for (const layouts::ControlLayout& control : window.layout().controls) {
             if (control.name == "shpborder")
                 outline |= platform::TwipsBoxToPixels(control.left, control.top, control.width, control.height,
                                                       platform::TwipsPerPixel{});

@@ -5,9 +5,9 @@
 #include "core/SelectionLookup.h"
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
-#include "platform/HeadwordSearch.h"
 #include "platform/ListSearch.h"
 #include "platform/UnicodeText.h"
+#include "tests/platform/HeadwordSearch.h"  // the list tests' headword search
 
 #include <benchmark/benchmark.h>
 

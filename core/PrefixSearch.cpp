@@ -21,18 +21,7 @@ constexpr std::array<unsigned char, 256> MakeFoldTable() {
 
 constexpr auto kFold = MakeFoldTable();
 
-template <typename Row>
-int FindFirst(std::span<const Row> rows, std::string_view prefix) noexcept {
-    if (prefix.empty()) return -1;
-    const std::size_t limit = std::min<std::size_t>(rows.size(), std::numeric_limits<int>::max());
-    for (std::size_t i = 0; i < limit; ++i)
-        if (StartsWithFolded(rows[i], prefix)) return static_cast<int>(i);
-    return -1;
-}
-
 }  // namespace
-
-unsigned char FoldCase(unsigned char byte) noexcept { return kFold[byte]; }
 
 bool StartsWithFolded(std::string_view text, std::string_view prefix) noexcept {
     if (prefix.size() > text.size()) return false;
@@ -43,11 +32,11 @@ bool StartsWithFolded(std::string_view text, std::string_view prefix) noexcept {
 }
 
 int FindFirstPrefix(std::span<const std::string> rows, std::string_view prefix) noexcept {
-    return FindFirst(rows, prefix);
-}
-
-int FindFirstPrefix(std::span<const std::string_view> rows, std::string_view prefix) noexcept {
-    return FindFirst(rows, prefix);
+    if (prefix.empty()) return -1;
+    const std::size_t limit = std::min<std::size_t>(rows.size(), std::numeric_limits<int>::max());
+    for (std::size_t i = 0; i < limit; ++i)
+        if (StartsWithFolded(rows[i], prefix)) return static_cast<int>(i);
+    return -1;
 }
 
 }  // namespace core

@@ -1,13 +1,9 @@
 // Layout of the magnifier window: the meaning and the origin in two boxes of
 // larger type, two size buttons and a close button.
+#include "layouts/Palette.h"
 #include "layouts/WindowLayouts.h"
 
 namespace layouts {
-namespace {
-
-constexpr Colour kGreen = 0x008000;
-
-}  // namespace
 
 const WindowLayout& form10Layout() {
     static const WindowLayout layout{

@@ -1,11 +1,10 @@
 // Layout of the main dictionary window.
+#include "layouts/Palette.h"
 #include "layouts/WindowLayouts.h"
 
 namespace layouts {
 namespace {
 
-constexpr Colour kGreen = 0x008000;
-constexpr Colour kDarkGreen = 0x004000;
 constexpr Colour kBrightGreen = 0x00C000;
 constexpr Colour kBlack = 0x000000;
 

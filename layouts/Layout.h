@@ -1,6 +1,7 @@
 // The layout model: a fixed, declarative description of one window and its
 // controls. Positions and sizes are in twips (1/1440 inch, drawn at 15 twips
-// per pixel). Colours are 0x00BBGGRR. Nothing here is computed at run time.
+// per pixel). Colours are 0x00BBGGRR. A window's table is built once, on
+// first use, and never changed; nothing in it depends on the screen.
 #pragma once
 
 #include <cstdint>

@@ -49,4 +49,6 @@ void PreferX11Platform() {
     if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 0);
 }
 
+void UseOffscreenPlatform(bool always) { setenv("QT_QPA_PLATFORM", "offscreen", always ? 1 : 0); }
+
 }  // namespace platform

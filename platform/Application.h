@@ -33,4 +33,10 @@ private:
 // chose nothing: on Wayland a window's shape does not clip what it draws.
 void PreferX11Platform();
 
+// Qt's offscreen platform, before the application object is made: for the
+// picture generators, which never show anything (`always`: whatever the
+// environment chose), and for tests and tools that drive windows without a
+// display (unless the environment chose a platform).
+void UseOffscreenPlatform(bool always = false);
+
 }  // namespace platform

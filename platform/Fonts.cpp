@@ -1,14 +1,10 @@
 #include "platform/Fonts.h"
 
-#include "core/WordTable.h"
-#include "layouts/WindowLayouts.h"
-#include "platform/GlyphText.h"
 
 #include <QFontDatabase>
 #include <QRawFont>
 #include <QStringList>
 
-#include <array>
 #include <cstdio>
 
 namespace platform {
@@ -34,23 +30,6 @@ void InsertLatinSubstitutions() {
 
 }  // namespace
 
-QString ShownGlyphCodes() {
-    std::array<bool, 256> shown{};
-    auto add = [&shown](std::string_view text) {
-        for (const unsigned char byte : text) shown[byte] = true;
-    };
-    for (std::size_t i = 0; i < core::EntryCount(); ++i) {
-        add(core::Headword(i));
-        add(core::Meaning(i));
-        add(core::Origin(i));
-    }
-    for (const layouts::ControlLayout& control : layouts::form2Layout().controls) add(control.glyphCode);
-    QString codes;
-    for (int byte = 0; byte < 256; ++byte)
-        if (shown[byte]) codes += QChar(GlyphChar(static_cast<unsigned char>(byte)));
-    return codes;
-}
-
 QString CodesNotDrawn(const QString& family, QStringView codes) {
     QFont font(family);
     font.setStyleStrategy(QFont::NoFontMerging);
@@ -62,17 +41,23 @@ QString CodesNotDrawn(const QString& family, QStringView codes) {
     return missing;
 }
 
-QString RegisterBundledFonts() {
+QString AddFontFile(const QString& path) {
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = id == -1 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.front();
+}
+
+QString RegisterBundledFonts(QStringView shownCodes) {
     QString& family = glyphFamily();
     if (!family.isEmpty()) return family;
 
     InsertLatinSubstitutions();
 
     const QString installed = QString::fromLatin1(kGlyphFace);
-    if (QFontDatabase::hasFamily(installed)) {
+    if (!shownCodes.isEmpty() && QFontDatabase::hasFamily(installed)) {
         // A font of that name from elsewhere may lack codes the dictionary
         // shows, which would then draw as boxes: use it only when it has all.
-        const QString codes = ShownGlyphCodes();
+        const QStringView codes = shownCodes;
         const QString missing = CodesNotDrawn(installed, codes);
         if (missing.isEmpty()) {
             family = installed;
@@ -87,25 +72,20 @@ QString RegisterBundledFonts() {
                      kGlyphFace, static_cast<int>(missing.size()), static_cast<int>(codes.size()),
                      qPrintable(listed.trimmed()), missing.size() > 8 ? " ..." : "");
     }
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kBundledGlyphFontResource));
-    const QStringList families = id == -1 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
+    family = AddFontFile(QString::fromLatin1(kBundledGlyphFontResource));
+    if (family.isEmpty()) {
         std::fprintf(stderr, "warning: the bundled glyph font did not load; Bengali text will not read\n");
         family = QString::fromLatin1(kGlyphFace);
-    } else {
-        family = families.front();
     }
     return family;
 }
 
-QString GlyphFamily() { return RegisterBundledFonts(); }
-
-bool IsGlyphFace(std::string_view face) { return face == kGlyphFace; }
+QString GlyphFamily() { return RegisterBundledFonts({}); }
 
 QFont MakeFont(const layouts::FontSpec& spec) {
     InsertLatinSubstitutions();
     QFont font;
-    const bool glyph = IsGlyphFace(spec.face);
+    const bool glyph = spec.face == kGlyphFace;
     font.setFamily(glyph ? GlyphFamily()
                          : QString::fromLatin1(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
     font.setPointSizeF(spec.points);

@@ -14,19 +14,22 @@ namespace platform {
 inline constexpr const char* kGlyphFace = "SutonnyMJ";
 inline constexpr const char* kBundledGlyphFontResource = ":/fonts/PebbleGlyphBengali.ttf";
 
-// Registers the bundled glyph font and the Latin substitutions. Safe to call
-// more than once. Returns the family used for glyph-code text. Passing over an
-// installed "SutonnyMJ" that lacks codes is said in one line on standard error.
-QString RegisterBundledFonts();
+// Registers a font file (or a resource) with Qt: the first family it brings,
+// or empty when it does not load.
+QString AddFontFile(const QString& path);
 
-// The family that draws glyph-code text (after RegisterBundledFonts).
+// Registers the bundled glyph font and the Latin substitutions, and chooses
+// the family for glyph-code text: an installed "SutonnyMJ" that draws every
+// one of `shownCodes` (the glyph codes the program shows, as characters), or
+// else the bundled font. Passing over an installed font that lacks codes is
+// said in one line on standard error. Only the first call chooses; every call
+// returns the family chosen.
+QString RegisterBundledFonts(QStringView shownCodes);
+
+// The family that draws glyph-code text: the one RegisterBundledFonts chose,
+// or the bundled font's when nothing was registered yet (what draws then
+// cannot know which codes the program shows).
 QString GlyphFamily();
-
-bool IsGlyphFace(std::string_view face);
-
-// Every glyph code the program shows, once each, as characters: the word
-// table's texts and the letters of the keyboard's keys.
-QString ShownGlyphCodes();
 
 // The characters of `codes` that the font `family` has no glyph for (all of
 // them when no font of that family is there).

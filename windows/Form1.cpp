@@ -2,6 +2,7 @@
 
 #include "core/SelectionLookup.h"
 #include "core/WordTable.h"
+#include "layouts/Palette.h"
 #include "layouts/WindowLayouts.h"
 #include "platform/Accessibility.h"
 #include "platform/GlyphText.h"
@@ -13,13 +14,9 @@
 #include "windows/Form9.h"
 #include "windows/Forms.h"
 
-#include <cstdint>
-
 namespace windows {
 namespace {
 
-constexpr std::uint32_t kMenuGreen = 0x008000;
-constexpr std::uint32_t kMenuLit = 0x004000;
 constexpr const char* kMenuLabels[] = {"Label6", "Label7", "Label8", "Label9"};
 
 }  // namespace
@@ -73,13 +70,13 @@ void Form1::Text1_Change() { List1.setListIndex(List1.FindString(Text1.ComposedT
 // A menu label lights up on every move over it.
 void Form1::LightUp(platform::Label& menuLabel) {
     menuLabel.setBackStyle(1);
-    menuLabel.setBackColor(kMenuLit);
+    menuLabel.setBackColor(layouts::kDarkGreen);
 }
 
 // Only a move over the background returns the menu labels to their plain look.
 void Form1::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {
     for (const char* name : kMenuLabels) label(name).setBackStyle(0);
-    for (const char* name : kMenuLabels) label(name).setForeColor(kMenuGreen);
+    for (const char* name : kMenuLabels) label(name).setForeColor(layouts::kGreen);
 }
 
 void Form1::Label2_Click() { forms_.form9().Show(); }

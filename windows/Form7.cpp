@@ -1,9 +1,9 @@
 #include "windows/Form7.h"
 
 #include "layouts/WindowLayouts.h"
-#include "platform/Fonts.h"
 #include "windows/Form1.h"
 #include "windows/Forms.h"
+#include "windows/ProgramFonts.h"
 
 #include <QTimer>
 
@@ -22,7 +22,7 @@ constexpr int kFontReadLeadMs = 500;
 Form7::Form7(Forms& forms) : BorderlessWindow(layouts::form7Layout()), forms_(forms) {
     connect(&timer("Timer1"), &platform::Timer::Tick, this, &Form7::Timer1_Timer);
     QTimer::singleShot(std::max(0, timer("Timer1").Interval() - kFontReadLeadMs), Qt::PreciseTimer, this,
-                       [] { platform::RegisterBundledFonts(); });
+                       [] { RegisterProgramFonts(); });
 }
 
 // Unloading the splash stops its timer, so this runs once; the main window

@@ -1,22 +1,24 @@
 // The program's windows, each at most once: created on first use, destroyed
-// when unloaded. Windows reach each other through here.
+// when unloaded. Windows reach each other through here. There is one slot
+// for each row of the window table (layouts/WindowLayouts.h).
 #pragma once
 
+#include "layouts/WindowLayouts.h"
 #include "platform/FormSlot.h"
 #include "platform/Shell.h"
 
+#include <array>
 #include <functional>
+
+namespace shell {
+class BorderlessWindow;
+}
 
 namespace windows {
 
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form7;
-class Form9;
-class Form10;
+#define DICT_DECLARE_FORM(cls, slot, shortName) class cls;
+DICT_WINDOWS(DICT_DECLARE_FORM)
+#undef DICT_DECLARE_FORM
 
 class Forms {
 public:
@@ -28,14 +30,14 @@ public:
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;
 
-    platform::FormSlot<Form1> form1;   // main dictionary window
-    platform::FormSlot<Form2> form2;   // on-screen keyboard
-    platform::FormSlot<Form3> form3;   // who we are
-    platform::FormSlot<Form4> form4;   // help
-    platform::FormSlot<Form5> form5;   // terms
-    platform::FormSlot<Form7> form7;   // splash
-    platform::FormSlot<Form9> form9;   // exit confirmation
-    platform::FormSlot<Form10> form10;  // magnifier
+#define DICT_FORM_SLOT(cls, slot, shortName) platform::FormSlot<cls> slot;
+    DICT_WINDOWS(DICT_FORM_SLOT)
+#undef DICT_FORM_SLOT
+
+    // The window of a row of the window table: created if needed, or
+    // nullptr when it is not loaded.
+    shell::BorderlessWindow& open(const layouts::WindowRow& row);
+    shell::BorderlessWindow* ifLoaded(const layouts::WindowRow& row) const;
 
     platform::Shell& shell() const { return shell_; }
 
@@ -44,6 +46,15 @@ public:
     bool hasEnded() const { return ended_; }
 
 private:
+    // The slots in the table's order, whatever their window's class.
+    struct AnySlot {
+        std::function<shell::BorderlessWindow&()> open;
+        std::function<shell::BorderlessWindow*()> ifLoaded;
+        std::function<void()> destroy;
+    };
+    std::array<AnySlot, std::size(layouts::kWindowRows)> slots_;
+    const AnySlot& slotOf(const layouts::WindowRow& row) const;
+
     platform::Shell& shell_;
     std::function<void()> quit_;
     bool ended_ = false;

@@ -105,3 +105,43 @@ TEST(GlyphToUnicode, EverySingleByteConverts) {
         }
     }
 }
+
+// The glyph font's build reads each byte's characters from fonts/bijoy-map.tsv
+// (its "codepoints" column); the converter has its own table, compiled in.
+// Both must read every byte alike. The one departure: a lone hasanta shows its
+// virama, and the converter adds a ZWNJ after it so that no conjunct forms in
+// Unicode either.
+TEST(GlyphToUnicode, ReadsEveryByteAsTheGlyphFontsMapDoes) {
+    std::ifstream file(DICT_GLYPH_MAP_FILE);
+    ASSERT_TRUE(file) << DICT_GLYPH_MAP_FILE;
+    std::string line;
+    std::getline(file, line);  // the column names
+    int rows = 0;
+    while (std::getline(file, line)) {
+        std::vector<std::string> columns;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) columns.push_back(cell);
+        ASSERT_GE(columns.size(), 4u) << line;
+        const auto byte = static_cast<char>(std::stoi(columns[0], nullptr, 16));
+        std::u32string mapped;
+        std::istringstream points(columns[3]);
+        for (std::string point; points >> point;) mapped += static_cast<char32_t>(std::stoul(point.substr(2), nullptr, 16));
+        if (byte == '&') mapped += U'\u200C';
+        std::string utf8;
+        for (const char32_t c : mapped) {
+            if (c < 0x80) {
+                utf8 += static_cast<char>(c);
+            } else if (c < 0x800) {
+                utf8 += static_cast<char>(0xC0 | (c >> 6));
+                utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                utf8 += static_cast<char>(0xE0 | (c >> 12));
+                utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+        EXPECT_EQ(GlyphCodesToUnicode(std::string(1, byte)), utf8) << columns[0];
+        ++rows;
+    }
+    EXPECT_GT(rows, 100);
+}

@@ -50,28 +50,33 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"EmptyTextMatchesNothing", "", -1}),
     [](const auto& info) { return std::string(info.param.label); });
 
-struct FoldCase_ {
-    unsigned char byte, folded;
+// A byte and its case partner (the byte itself when it has none).
+struct CasePair {
+    unsigned char byte, partner;
 };
-inline void PrintTo(const FoldCase_& c, std::ostream* out) { *out << "byte " << int(c.byte); }
+inline void PrintTo(const CasePair& c, std::ostream* out) { *out << "byte " << int(c.byte); }
 
-class CaseFolding : public testing::TestWithParam<FoldCase_> {};
+class CaseFolding : public testing::TestWithParam<CasePair> {};
 
-TEST_P(CaseFolding, FoldsLettersWithACasePairOnly) {
-    EXPECT_EQ(FoldCase(GetParam().byte), GetParam().folded);
+TEST_P(CaseFolding, ByteMatchesItselfAndItsCasePartnerOnly) {
+    const std::string byte(1, static_cast<char>(GetParam().byte));
+    for (int other = 0; other < 256; ++other) {
+        const bool expected = other == GetParam().byte || other == GetParam().partner;
+        EXPECT_EQ(StartsWithFolded(byte, std::string(1, static_cast<char>(other))), expected) << "against " << other;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, CaseFolding,
-    testing::Values(FoldCase_{'A', 'a'}, FoldCase_{'Z', 'z'}, FoldCase_{'a', 'a'},
-                    FoldCase_{'@', '@'}, FoldCase_{'[', '['}, FoldCase_{'`', '`'},
-                    FoldCase_{0xC0, 0xE0}, FoldCase_{0xC6, 0xE6}, FoldCase_{0xDE, 0xFE},
-                    FoldCase_{0xD7, 0xD7},   // multiplication sign has no pair
-                    FoldCase_{0xF7, 0xF7},   // nor the division sign
-                    FoldCase_{0xDF, 0xDF},   // sharp s has no upper-case byte
-                    FoldCase_{0x8A, 0x9A}, FoldCase_{0x8C, 0x9C}, FoldCase_{0x8E, 0x9E},
-                    FoldCase_{0x9F, 0xFF}, FoldCase_{0xFF, 0xFF},
-                    FoldCase_{0x87, 0x87}, FoldCase_{0xAD, 0xAD}, FoldCase_{0x00, 0x00}),
+    testing::Values(CasePair{'A', 'a'}, CasePair{'Z', 'z'}, CasePair{'a', 'A'},
+                    CasePair{'@', '@'}, CasePair{'[', '['}, CasePair{'`', '`'},
+                    CasePair{0xC0, 0xE0}, CasePair{0xC6, 0xE6}, CasePair{0xDE, 0xFE},
+                    CasePair{0xD7, 0xD7},   // multiplication sign has no pair
+                    CasePair{0xF7, 0xF7},   // nor the division sign
+                    CasePair{0xDF, 0xDF},   // sharp s has no upper-case byte
+                    CasePair{0x8A, 0x9A}, CasePair{0x8C, 0x9C}, CasePair{0x8E, 0x9E},
+                    CasePair{0x9F, 0xFF}, CasePair{0xFF, 0x9F},
+                    CasePair{0x87, 0x87}, CasePair{0xAD, 0xAD}, CasePair{0x00, 0x00}),
     [](const auto& info) { return "Byte" + std::to_string(info.param.byte); });
 
 TEST(PrefixSearch, AccentedLettersMatchTheirOtherCase) {

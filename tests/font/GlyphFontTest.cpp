@@ -3,6 +3,7 @@
 // codes that make one conjunct join under Qt's shaping, and marks sit on their
 // base without taking room. Unicode Bengali draws with it exactly as with
 // Noto Sans Bengali, the font it comes from.
+#include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/GlyphText.h"
 
@@ -32,23 +33,13 @@ const std::string kDataDir = FONT_TEST_DATA_DIR;
 
 // Registers the font from the program's resources, once; empty when it failed.
 QString GlyphFamily() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(platform::kBundledGlyphFontResource));
-        if (id == -1) return QString();
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString() : families.front();
-    }();
+    static const QString family = platform::AddFontFile(QString::fromLatin1(platform::kBundledGlyphFontResource));
     return family;
 }
 
 // Noto Sans Bengali from the file the glyph font is built from.
 QString NotoFamily() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(NOTO_BENGALI_FILE));
-        if (id == -1) return QString();
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString() : families.front();
-    }();
+    static const QString family = platform::AddFontFile(QStringLiteral(NOTO_BENGALI_FILE));
     return family;
 }
 
@@ -351,7 +342,7 @@ TEST(GlyphFontUnicode, MixedWithGlyphCodes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    platform::UseOffscreenPlatform();
     testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -5,11 +5,11 @@
 #include "layouts/Layout.h"
 #include "layouts/WindowLayouts.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 namespace fuzz {
 
@@ -36,11 +36,13 @@ private:
     std::size_t used_ = 0;
 };
 
-// The layouts of the program's eight windows, the seeds of the geometry targets.
-inline const std::array<const layouts::WindowLayout*, 8>& WindowLayouts() {
-    static const std::array<const layouts::WindowLayout*, 8> all = {
-        &layouts::form1Layout(), &layouts::form2Layout(), &layouts::form3Layout(), &layouts::form4Layout(),
-        &layouts::form5Layout(), &layouts::form7Layout(), &layouts::form9Layout(), &layouts::form10Layout()};
+// The layouts of the program's windows, the seeds of the geometry targets.
+inline const std::vector<const layouts::WindowLayout*>& WindowLayouts() {
+    static const std::vector<const layouts::WindowLayout*> all = [] {
+        std::vector<const layouts::WindowLayout*> layouts;
+        for (const layouts::WindowRow& row : layouts::kWindowRows) layouts.push_back(&row.layout());
+        return layouts;
+    }();
     return all;
 }
 

@@ -4,10 +4,10 @@
 // TwipsConversionError; boxes of non-negative size never come out negative;
 // the outline is built, or refused with RegionBuildError, leaving exactly
 // its own region alive.
-#include "FuzzInput.h"
 #include "platform/Screen.h"
 #include "shell/BuildBorderRegion.h"
-#include "shell/RegionTestDoubles.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/shell/RegionTestDoubles.h"
 
 #include <bit>
 #include <vector>

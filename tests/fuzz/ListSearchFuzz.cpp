@@ -6,8 +6,8 @@
 #include "core/PrefixSearch.h"
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
-#include "platform/HeadwordSearch.h"
 #include "platform/ListSearch.h"
+#include "tests/platform/HeadwordSearch.h"
 
 #include <QString>
 

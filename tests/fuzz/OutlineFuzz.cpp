@@ -3,9 +3,9 @@
 // that fails and a property that cannot be read. The build either returns
 // the one region still alive, or throws RegionBuildError with none alive;
 // no call ever names a region that is not alive.
-#include "FuzzInput.h"
 #include "shell/BuildBorderRegion.h"
-#include "shell/RegionTestDoubles.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/shell/RegionTestDoubles.h"
 
 #include <bit>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Twips to pixels: any edge, screen factor and offset either converts to the
 // nearest whole pixel (an exact half going to the even one) or is refused
 // with TwipsConversionError; a box's pixel rectangle is its edges converted.
-#include "FuzzInput.h"
 #include "platform/Screen.h"
+#include "tests/fuzz/FuzzInput.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 // first whose search form begins with the text's search form.
 #include "core/WordTable.h"
 #include "platform/GlyphText.h"
-#include "platform/HeadwordSearch.h"
 #include "platform/ListSearch.h"
+#include "tests/platform/HeadwordSearch.h"
 
 #include <QString>
 

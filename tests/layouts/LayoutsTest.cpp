@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <ostream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,18 +15,11 @@
 
 using namespace layouts;
 
+namespace layouts {
+inline void PrintTo(const WindowRow& row, std::ostream* out) { *out << row.className; }
+}  // namespace layouts
+
 namespace {
-
-struct WindowCase {
-    const char* name;
-    const WindowLayout& (*layout)();
-};
-
-const WindowCase kWindows[] = {
-    {"Form1", form1Layout}, {"Form2", form2Layout}, {"Form3", form3Layout},
-    {"Form4", form4Layout}, {"Form5", form5Layout}, {"Form7", form7Layout},
-    {"Form9", form9Layout}, {"Form10", form10Layout},
-};
 
 const ControlLayout* find(const WindowLayout& window, std::string_view name) {
     for (const ControlLayout& control : window.controls)
@@ -53,12 +47,26 @@ std::string collapseBlanks(std::string_view text) {
 
 // ---------------------------------------------------------------- every window
 
-class EveryWindow : public testing::TestWithParam<WindowCase> {};
+class EveryWindow : public testing::TestWithParam<WindowRow> {};
 
-INSTANTIATE_TEST_SUITE_P(Layouts, EveryWindow, testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Layouts, EveryWindow, testing::ValuesIn(kWindowRows),
+                         [](const auto& info) { return std::string(info.param.className); });
 
-TEST_P(EveryWindow, NamesItself) { EXPECT_EQ(GetParam().layout().name, GetParam().name); }
+TEST_P(EveryWindow, NamesItself) { EXPECT_EQ(GetParam().layout().name, GetParam().className); }
+
+// Tools, scripts and test names find a window by either of its names.
+TEST(WindowTable, NamesAreUniqueAndFindTheirRow) {
+    std::set<std::string_view> names;
+    for (const WindowRow& row : kWindowRows) {
+        EXPECT_TRUE(names.insert(row.className).second) << row.className;
+        EXPECT_TRUE(names.insert(row.shortName).second) << row.shortName;
+        EXPECT_EQ(FindWindowRow(row.className), &row);
+        EXPECT_EQ(FindWindowRow(row.shortName), &row);
+        EXPECT_FALSE(row.title().empty()) << row.className;
+        EXPECT_NE(row.picture(), Picture::None) << row.className;
+    }
+    EXPECT_EQ(FindWindowRow("Form6"), nullptr);
+}
 
 TEST_P(EveryWindow, HasOneHiddenRoundedBorderShapeLast) {
     const WindowLayout& window = GetParam().layout();
@@ -133,11 +141,11 @@ TEST_P(EveryWindow, OnlyBoxesTakeTheFocusEachAtItsOwnPosition) {
 }
 
 TEST(WindowFields, OnlySplashAndExitGoWithoutTaskbarButtonOnlyMagnifierWithoutIcon) {
-    for (const WindowCase& w : kWindows) {
+    for (const WindowRow& w : kWindowRows) {
         const WindowLayout& window = w.layout();
         const bool small = window.name == "Form7" || window.name == "Form9";
-        EXPECT_EQ(window.showInTaskbar, !small) << w.name;
-        EXPECT_EQ(window.icon == Picture::None, window.name == "Form10") << w.name;
+        EXPECT_EQ(window.showInTaskbar, !small) << w.className;
+        EXPECT_EQ(window.icon == Picture::None, window.name == "Form10") << w.className;
     }
 }
 
@@ -317,7 +325,7 @@ TEST_F(TermsText, EndsWithTheFitnessClause) {
 // from the two departures the stored text has.
 TEST_F(TermsText, BlocksFollowTheLicenceWordForWord) {
     std::ifstream file(DICT_GPL3_FILE);
-    if (!file) GTEST_SKIP() << "no copy of the GPL version 3 at " << DICT_GPL3_FILE;
+    ASSERT_TRUE(file) << DICT_GPL3_FILE;
     std::stringstream content;
     content << file.rdbuf();
     const std::string licence = content.str();

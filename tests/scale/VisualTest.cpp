@@ -6,9 +6,9 @@
 // With UPDATE_REFERENCES=1 the tests write the references instead
 // (tests/scale/update-references).
 #include "platform/Application.h"
-#include "platform/Fonts.h"
 #include "tests/scale/WindowImages.h"
 #include "tests/scale/WindowStates.h"
+#include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +80,9 @@ TEST(Tolerance, CatchesALabelMovedByOnePixel) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    platform::UseOffscreenPlatform();
     setenv("FONTCONFIG_FILE", DICT_SCALE_FONTS, 1);
-    platform::Application app(argc, argv);
-    platform::RegisterBundledFonts();
+    testing_support::TestApplication app(argc, argv);
     QApplication::setCursorFlashTime(0);  // a steady caret: the same in every grab
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

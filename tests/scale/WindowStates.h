@@ -1,15 +1,10 @@
 // Every window of the program in a state worth looking at, shown.
 #pragma once
 
+#include "layouts/WindowLayouts.h"
 #include "platform/Form.h"
+#include "shell/BorderlessWindow.h"
 #include "windows/Form1.h"
-#include "windows/Form10.h"
-#include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
-#include "windows/Form7.h"
-#include "windows/Form9.h"
 #include "windows/Forms.h"
 
 #include <functional>
@@ -27,39 +22,38 @@ struct WindowState {
     friend void PrintTo(const WindowState& state, std::ostream* out) { *out << state.name; }
 };
 
-template <typename T>
-platform::Form& Shown(T& form) {
-    form.Show();
-    return form;
-}
-
+// Every window of the table under its short name, shown; the magnifier as
+// the main window opens it, with row 38's meaning and origin. Then the main
+// window after a search for a headword near the end: the list selects it and
+// scrolls to it, and the meaning and origin show.
 inline const std::vector<WindowState>& WindowStates() {
-    static const std::vector<WindowState> states = {
-        {"splash", [](windows::Forms& f) -> platform::Form& { return Shown(f.form7()); }},
-        {"main", [](windows::Forms& f) -> platform::Form& { return Shown(f.form1()); }},
-        // A search for a headword near the end: the list selects it and
-        // scrolls to it, and the meaning and origin show.
-        {"main-searched",
-         [](windows::Forms& f) -> platform::Form& {
-             windows::Form1& main = f.form1();
-             main.Show();
-             main.Text1.setText(main.List1.item(main.List1.count() - 4)->text());
-             return main;
-         }},
-        {"keyboard", [](windows::Forms& f) -> platform::Form& { return Shown(f.form2()); }},
-        {"who-we-are", [](windows::Forms& f) -> platform::Form& { return Shown(f.form3()); }},
-        {"help", [](windows::Forms& f) -> platform::Form& { return Shown(f.form4()); }},
-        {"terms", [](windows::Forms& f) -> platform::Form& { return Shown(f.form5()); }},
-        {"exit", [](windows::Forms& f) -> platform::Form& { return Shown(f.form9()); }},
-        {"magnifier",
-         [](windows::Forms& f) -> platform::Form& {
-             windows::Form1& main = f.form1();
-             main.Show();
-             main.List1.setListIndex(38);
-             main.image("Image2").Click();
-             return f.form10();
-         }},
-    };
+    static const std::vector<WindowState> states = [] {
+        std::vector<WindowState> all;
+        for (const layouts::WindowRow& row : layouts::kWindowRows) {
+            if (row.shortName == "magnifier") {
+                all.push_back({"magnifier", [&row](windows::Forms& f) -> platform::Form& {
+                                   windows::Form1& main = f.form1();
+                                   main.Show();
+                                   main.List1.setListIndex(38);
+                                   main.image("Image2").Click();
+                                   return f.open(row);
+                               }});
+                continue;
+            }
+            all.push_back({row.shortName.data(), [&row](windows::Forms& f) -> platform::Form& {
+                               platform::Form& form = f.open(row);
+                               form.Show();
+                               return form;
+                           }});
+        }
+        all.push_back({"main-searched", [](windows::Forms& f) -> platform::Form& {
+                           windows::Form1& main = f.form1();
+                           main.Show();
+                           main.Text1.setText(main.List1.item(main.List1.count() - 4)->text());
+                           return main;
+                       }});
+        return all;
+    }();
     return states;
 }
 

@@ -6,8 +6,8 @@
 // window's keys. After every burst an oracle checks what a user would see.
 // Usage: soak_driver EVENTS SEED
 #include "core/SelectionLookup.h"
+#include "layouts/WindowLayouts.h"
 #include "platform/Application.h"
-#include "platform/Fonts.h"
 #include "platform/GlyphText.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -17,12 +17,10 @@
 #include "windows/Form1.h"
 #include "windows/Form10.h"
 #include "windows/Form2.h"
-#include "windows/Form3.h"
-#include "windows/Form4.h"
-#include "windows/Form5.h"
 #include "windows/Form7.h"
 #include "windows/Form9.h"
 #include "windows/Forms.h"
+#include "windows/ProgramFonts.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -184,17 +182,8 @@ private:
 
     std::vector<platform::Form*> OpenWindows() {
         std::vector<platform::Form*> open;
-        auto add = [&open](auto& slot) {
-            if (auto* form = slot.ifLoaded(); form && form->isVisible()) open.push_back(form);
-        };
-        add(forms_->form1);
-        add(forms_->form2);
-        add(forms_->form3);
-        add(forms_->form4);
-        add(forms_->form5);
-        add(forms_->form7);
-        add(forms_->form9);
-        add(forms_->form10);
+        for (const layouts::WindowRow& row : layouts::kWindowRows)
+            if (platform::Form* form = forms_->ifLoaded(row); form && form->isVisible()) open.push_back(form);
         return open;
     }
 
@@ -476,7 +465,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "soak: untrapped error: %s\n", message.c_str());
         std::_Exit(4);
     });
-    platform::RegisterBundledFonts();
+    windows::RegisterProgramFonts();
     std::printf("soak: seed %" PRIu64 ", %ld events (the same seed replays the same events)\n", seed, events);
     std::fflush(stdout);
     Soak soak(events, seed);

@@ -3,8 +3,10 @@
 // that press, close and answer.
 #include "WindowTestSupport.h"
 
+#include "layouts/WindowLayouts.h"
 #include "platform/ClickableControl.h"
 #include "platform/TextBox.h"
+#include "shell/BorderlessWindow.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
 #include "windows/Form2.h"
@@ -32,27 +34,19 @@ using namespace testing_support;
 
 namespace {
 
-constexpr const char* kWindows[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form7", "Form9", "Form10"};
-
 // Shows a window as the program would have it: the main window with a
 // search typed, then the window asked for on top of it (the splash alone).
 platform::Form& Open(Program& program, std::string_view window) {
     auto& forms = program.forms;
-    if (window == "Form7") {
-        forms.form7().Show();
-        return forms.form7();
+    const layouts::WindowRow* row = layouts::FindWindowRow(window);
+    if (!row) throw std::invalid_argument("no window " + std::string(window));
+    if (row->shortName != "splash") {
+        forms.form1().Show();
+        forms.form1().Text1.setText(QStringLiteral("Ki"));
     }
-    forms.form1().Show();
-    forms.form1().Text1.setText(QStringLiteral("Ki"));
-    platform::Form* form = &forms.form1();
-    if (window == "Form2") form = &forms.form2();
-    if (window == "Form3") form = &forms.form3();
-    if (window == "Form4") form = &forms.form4();
-    if (window == "Form5") form = &forms.form5();
-    if (window == "Form9") form = &forms.form9();
-    if (window == "Form10") form = &forms.form10();
-    form->Show();
-    return *form;
+    platform::Form& form = forms.open(*row);
+    form.Show();
+    return form;
 }
 
 // Makes the window the active one, as the desktop does when it opens; it
@@ -66,18 +60,11 @@ void Activate(platform::Form& form) {
 // Everything a click can change, as one comparable line.
 std::string Snapshot(Program& program) {
     std::ostringstream out;
-    auto window = [&out](const char* name, platform::Form* form) {
+    auto window = [&out](std::string_view name, platform::Form* form) {
         out << name << (!form ? "-none " : !form->isVisible() ? "-hidden " : form->WindowState() ? "-min " : "-shown ");
     };
     auto& forms = program.forms;
-    window("main", forms.form1.ifLoaded());
-    window("keys", forms.form2.ifLoaded());
-    window("who", forms.form3.ifLoaded());
-    window("help", forms.form4.ifLoaded());
-    window("terms", forms.form5.ifLoaded());
-    window("splash", forms.form7.ifLoaded());
-    window("exit", forms.form9.ifLoaded());
-    window("magnifier", forms.form10.ifLoaded());
+    for (const layouts::WindowRow& row : layouts::kWindowRows) window(row.shortName, forms.ifLoaded(row));
     if (auto* main = forms.form1.ifLoaded())
         out << "search=" << main->Text1.Text().toStdString() << " row=" << main->List1.ListIndex() << ' ';
     if (auto* magnifier = forms.form10.ifLoaded()) out << "size=" << magnifier->Text1.FontSize() << ' ';
@@ -121,28 +108,14 @@ void Key(platform::Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 
 // ---- roles and names ----------------------------------------------------
 
-struct WindowCase {
-    const char* window;
-    QAccessible::Role role;
-    QString name;
-};
-
+// The splash and the exit confirmation are dialogs; every other window a frame.
 TEST(Accessibility, WindowsAreFramesOrDialogsNamedByTheirCaption) {
-    const WindowCase cases[] = {
-        {"Form1", QAccessible::Window, QStringLiteral("Pebble's Latin Loan word Dictionary ")},
-        {"Form2", QAccessible::Window, QStringLiteral("Pebble's On Screen Keyboard")},
-        {"Form3", QAccessible::Window, QStringLiteral("Who We Are")},
-        {"Form4", QAccessible::Window, QStringLiteral("Help")},
-        {"Form5", QAccessible::Window, QStringLiteral("Terms")},
-        {"Form7", QAccessible::Dialog, QStringLiteral("Quillmoor Latin Loan Word Dictionary")},
-        {"Form9", QAccessible::Dialog, QStringLiteral("Quillmoor Latin Loan Word Dictionary")},
-        {"Form10", QAccessible::Window, QStringLiteral("Pebble's Magnifier Tool")},
-    };
-    for (const auto& c : cases) {
+    for (const layouts::WindowRow& row : layouts::kWindowRows) {
+        const bool dialog = row.shortName == "splash" || row.shortName == "exit";
         Program program;
-        QAccessibleInterface& window = Accessible(Open(program, c.window));
-        EXPECT_EQ(window.role(), c.role) << c.window;
-        EXPECT_EQ(window.text(QAccessible::Name), c.name) << c.window;
+        QAccessibleInterface& window = Accessible(Open(program, row.className));
+        EXPECT_EQ(window.role(), dialog ? QAccessible::Dialog : QAccessible::Window) << row.className;
+        EXPECT_EQ(window.text(QAccessible::Name).toStdString(), row.title()) << row.className;
     }
 }
 
@@ -290,7 +263,8 @@ TEST(Accessibility, TheExitQuestionIsTheDialogsDescription) {
 // or link with a press action, nothing else has one, and the shapes, which
 // are decoration, are not there at all.
 TEST(Accessibility, EveryClickableControlIsANamedButtonWithAPressAction) {
-    for (const char* name : kWindows) {
+    for (const layouts::WindowRow& row : layouts::kWindowRows) {
+        const std::string name(row.className);
         Program program;
         platform::Form& form = Open(program, name);
         QAccessibleInterface& window = Accessible(form);
@@ -444,9 +418,9 @@ struct KeyCase {
 
 TEST(KeyboardKeys, EscapeClosesLikeTheClosePictureAndF1OpensHelp) {
     const KeyCase cases[] = {
-        {"Form2", Qt::Key_Escape, "keys-none"},      {"Form3", Qt::Key_Escape, "who-none"},
+        {"Form2", Qt::Key_Escape, "keyboard-none"},  {"Form3", Qt::Key_Escape, "who-we-are-none"},
         {"Form4", Qt::Key_Escape, "help-none"},      {"Form5", Qt::Key_Escape, "terms-none"},
-        {"Form10", Qt::Key_Escape, "magnifier-none"}, {"Form1", Qt::Key_Escape, "main-shown keys-none who-none help-none terms-none splash-none exit-none"},
+        {"Form10", Qt::Key_Escape, "magnifier-none"}, {"Form1", Qt::Key_Escape, "main-shown keyboard-none who-we-are-none help-none terms-none splash-none exit-none"},
         {"Form7", Qt::Key_Escape, "splash-shown"},   {"Form9", Qt::Key_Escape, "exit-none"},
         {"Form9", Qt::Key_N, "exit-none"},           {"Form9", Qt::Key_Return, "quits=1"},
         {"Form9", Qt::Key_Enter, "quits=1"},         {"Form9", Qt::Key_Y, "quits=1"},

@@ -3,6 +3,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/WordTable.h"
+#include "layouts/Palette.h"
 #include "platform/GlyphClipboard.h"
 #include "platform/GlyphText.h"
 #include "windows/Form1.h"
@@ -205,11 +206,11 @@ TEST(MenuLabels, LightUpUntilThePointerMovesOverTheBackground) {
     platform::Label& posk = main.label("Label6");
     platform::Label& wwa = main.label("Label7");
     EXPECT_EQ(posk.BackStyle(), 0);
-    EXPECT_EQ(posk.ForeColor(), 0x008000u);
+    EXPECT_EQ(posk.ForeColor(), layouts::kGreen);
 
     MoveOver(posk);
     EXPECT_EQ(posk.BackStyle(), 1);
-    EXPECT_EQ(posk.BackColor(), 0x004000u);
+    EXPECT_EQ(posk.BackColor(), layouts::kDarkGreen);
     MoveOver(wwa);  // a fast move across the gap: no move over the background
     EXPECT_EQ(posk.BackStyle(), 1);
     EXPECT_EQ(wwa.BackStyle(), 1);
@@ -219,7 +220,7 @@ TEST(MenuLabels, LightUpUntilThePointerMovesOverTheBackground) {
     MoveOver(main, {20, 500});
     for (const char* name : {"Label6", "Label7", "Label8", "Label9"}) {
         EXPECT_EQ(main.label(name).BackStyle(), 0) << name;
-        EXPECT_EQ(main.label(name).ForeColor(), 0x008000u) << name;
+        EXPECT_EQ(main.label(name).ForeColor(), layouts::kGreen) << name;
     }
 }
 

@@ -4,6 +4,11 @@
 #include "WindowTestSupport.h"
 
 #include "platform/Application.h"
+#include "windows/Form1.h"
+#include "windows/Form3.h"
+#include "windows/Form7.h"
+#include "windows/Form9.h"
+#include "tests/support/TestApplication.h"
 
 #include <QSignalSpy>
 
@@ -12,8 +17,6 @@
 #include <ostream>
 
 using namespace testing_support;
-
-std::vector<std::string>& ReportedErrors();
 
 namespace {
 
@@ -57,17 +60,21 @@ TEST_P(WindowOutline, IsAppliedAtLoad) {
     EXPECT_TRUE(window.mask().contains(GetParam().bounds.center()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, WindowOutline,
-    testing::Values(OutlineCase{kForm1, QRect(QPoint(0, 0), QPoint(556, 528))},
-                    OutlineCase{kForm2, QRect(QPoint(0, 5), QPoint(370, 498))},
-                    OutlineCase{kForm3, QRect(QPoint(0, 2), QPoint(370, 496))},
-                    OutlineCase{kForm4, QRect(QPoint(0, 2), QPoint(370, 496))},
-                    OutlineCase{kForm5, QRect(QPoint(0, 2), QPoint(370, 496))},
-                    OutlineCase{kForm7, QRect(QPoint(0, 0), QPoint(284, 220))},
-                    OutlineCase{kForm9, QRect(QPoint(0, -1), QPoint(264, 207))},  // reaches above the top
-                    OutlineCase{kForm10, QRect(QPoint(0, 2), QPoint(308, 281))}),
-    [](const auto& info) { return std::string(info.param.window.name); });
+const OutlineCase kOutlines[] = {
+    {WindowOf("Form1"), QRect(QPoint(0, 0), QPoint(556, 528))},
+    {WindowOf("Form2"), QRect(QPoint(0, 5), QPoint(370, 498))},
+    {WindowOf("Form3"), QRect(QPoint(0, 2), QPoint(370, 496))},
+    {WindowOf("Form4"), QRect(QPoint(0, 2), QPoint(370, 496))},
+    {WindowOf("Form5"), QRect(QPoint(0, 2), QPoint(370, 496))},
+    {WindowOf("Form7"), QRect(QPoint(0, 0), QPoint(284, 220))},
+    {WindowOf("Form9"), QRect(QPoint(0, -1), QPoint(264, 207))},  // reaches above the top
+    {WindowOf("Form10"), QRect(QPoint(0, 2), QPoint(308, 281))},
+};
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowOutline, testing::ValuesIn(kOutlines),
+                         [](const auto& info) { return std::string(info.param.window.name); });
+
+TEST(WindowOutline, IsKnownForEveryWindowOfTheTable) { ExpectEveryWindowIn(kOutlines); }
 
 // Any mouse button pressed on the background starts a move.
 struct DragCase {
@@ -90,10 +97,10 @@ TEST_P(BackgroundPress, StartsAMove) {
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, BackgroundPress,
-    testing::Values(DragCase{kForm1, Qt::LeftButton, "MainLeft"}, DragCase{kForm1, Qt::RightButton, "MainRight"},
-                    DragCase{kForm1, Qt::MiddleButton, "MainMiddle"}, DragCase{kForm2, Qt::LeftButton, "Keyboard"},
-                    DragCase{kForm3, Qt::RightButton, "WhoWeAre"}, DragCase{kForm4, Qt::LeftButton, "Help"},
-                    DragCase{kForm5, Qt::MiddleButton, "Terms"}, DragCase{kForm10, Qt::LeftButton, "Magnifier"}),
+    testing::Values(DragCase{WindowOf("Form1"), Qt::LeftButton, "MainLeft"}, DragCase{WindowOf("Form1"), Qt::RightButton, "MainRight"},
+                    DragCase{WindowOf("Form1"), Qt::MiddleButton, "MainMiddle"}, DragCase{WindowOf("Form2"), Qt::LeftButton, "Keyboard"},
+                    DragCase{WindowOf("Form3"), Qt::RightButton, "WhoWeAre"}, DragCase{WindowOf("Form4"), Qt::LeftButton, "Help"},
+                    DragCase{WindowOf("Form5"), Qt::MiddleButton, "Terms"}, DragCase{WindowOf("Form10"), Qt::LeftButton, "Magnifier"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Presses on controls stay with the controls.
@@ -121,18 +128,18 @@ TEST_P(ControlPress, NeverStartsAMove) {
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, ControlPress,
-    testing::Values(ControlPressCase{kForm1, "Label6"}, ControlPressCase{kForm1, "Label10"},
-                    ControlPressCase{kForm1, "Label3"}, ControlPressCase{kForm1, "Text1"},
-                    ControlPressCase{kForm1, "List1"}, ControlPressCase{kForm1, "Image2"},
-                    ControlPressCase{kForm2, "Image14"}, ControlPressCase{kForm3, "Label13"},
-                    ControlPressCase{kForm4, "Label12"}, ControlPressCase{kForm5, "Text1"},
-                    ControlPressCase{kForm10, "Text2"}),
+    testing::Values(ControlPressCase{WindowOf("Form1"), "Label6"}, ControlPressCase{WindowOf("Form1"), "Label10"},
+                    ControlPressCase{WindowOf("Form1"), "Label3"}, ControlPressCase{WindowOf("Form1"), "Text1"},
+                    ControlPressCase{WindowOf("Form1"), "List1"}, ControlPressCase{WindowOf("Form1"), "Image2"},
+                    ControlPressCase{WindowOf("Form2"), "Image14"}, ControlPressCase{WindowOf("Form3"), "Label13"},
+                    ControlPressCase{WindowOf("Form4"), "Label12"}, ControlPressCase{WindowOf("Form5"), "Text1"},
+                    ControlPressCase{WindowOf("Form10"), "Text2"}),
     [](const auto& info) {
         return std::string(info.param.window.name) + "_" + info.param.control;
     });
 
 TEST(SplashWindow, CannotBeMovedOrClosedByTheUser) {
-    WatchedWindow run(kForm7);
+    WatchedWindow run(WindowOf("Form7"));
     shell::BorderlessWindow& splash = run.window;
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         QTest::mousePress(&splash, button, Qt::NoModifier, BackgroundPoint(splash));
@@ -144,7 +151,7 @@ TEST(SplashWindow, CannotBeMovedOrClosedByTheUser) {
 }
 
 TEST(ExitWindow, MovesOnlyWhilePointerMovesWithAButtonHeld) {
-    WatchedWindow run(kForm9);
+    WatchedWindow run(WindowOf("Form9"));
     shell::BorderlessWindow& exit = run.window;
     const QPoint at = BackgroundPoint(exit);
     MoveOver(exit, at);  // no button: a move would stick the window to the pointer
@@ -199,8 +206,8 @@ TEST_P(ClosePicture, UnloadsOnlyItsWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, ClosePicture,
-    testing::Values(CloseCase{kForm2, "Image52"}, CloseCase{kForm3, "Image1"}, CloseCase{kForm4, "Image1"},
-                    CloseCase{kForm5, "Image3"}, CloseCase{kForm9, "Image2"}, CloseCase{kForm10, "Image1"}),
+    testing::Values(CloseCase{WindowOf("Form2"), "Image52"}, CloseCase{WindowOf("Form3"), "Image1"}, CloseCase{WindowOf("Form4"), "Image1"},
+                    CloseCase{WindowOf("Form5"), "Image3"}, CloseCase{WindowOf("Form9"), "Image2"}, CloseCase{WindowOf("Form10"), "Image1"}),
     [](const auto& info) { return std::string(info.param.window.name); });
 
 // The desktop's close (Alt+F4, the taskbar) does what the window's own close does.
@@ -214,7 +221,7 @@ TEST_P(DesktopClose, ActsAsTheClosePicture) {
     EXPECT_FALSE(GetParam().isLoaded(program.forms));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, DesktopClose, testing::Values(kForm2, kForm3, kForm4, kForm5, kForm9, kForm10),
+INSTANTIATE_TEST_SUITE_P(Windows, DesktopClose, testing::Values(WindowOf("Form2"), WindowOf("Form3"), WindowOf("Form4"), WindowOf("Form5"), WindowOf("Form9"), WindowOf("Form10")),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesktopClose, OnTheMainWindowAsksToExit) {
@@ -241,14 +248,14 @@ TEST(Reopening, BuildsTheWindowAfreshWithItsOutline) {
 }
 
 TEST(UntrappedErrors, AreReportedAndTheProgramGoesOn) {
-    ReportedErrors().clear();
+    ExpectedErrors reported;
     struct Throwing : QObject {
         bool event(QEvent*) override { throw std::runtime_error("property access failed"); }
     } object;
     QEvent event(QEvent::User);
     EXPECT_NO_THROW(QCoreApplication::sendEvent(&object, &event));
-    ASSERT_EQ(ReportedErrors().size(), 1u);
-    EXPECT_EQ(ReportedErrors().front(), "property access failed");
+    ASSERT_EQ(reported.messages().size(), 1u);
+    EXPECT_EQ(reported.messages().front(), "property access failed");
 }
 
 TEST(UntrappedErrors, AMissingControlIsAClearError) {

@@ -1,24 +1,13 @@
-// Tests of the real windows run inside the program's own application object,
-// with untrapped errors recorded instead of shown in a message box.
+// Tests of the real windows, driven offscreen inside the program's own
+// application object; an error that leaves a handler fails the test.
 #include "platform/Application.h"
-#include "platform/Fonts.h"
+#include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-#include <vector>
-
-std::vector<std::string>& ReportedErrors() {
-    static std::vector<std::string> errors;
-    return errors;
-}
-
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    platform::Application app(argc, argv);
-    app.setErrorReporter([](const std::string& message) { ReportedErrors().push_back(message); });
-    platform::RegisterBundledFonts();
+    platform::UseOffscreenPlatform();
+    testing_support::TestApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

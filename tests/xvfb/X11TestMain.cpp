@@ -1,16 +1,11 @@
 // The tests on a real X server run inside the program's own application
-// object; an untrapped error fails the test that caused it.
-#include "platform/Application.h"
-#include "platform/Fonts.h"
+// object; an error that leaves a handler fails the test.
+#include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 int main(int argc, char** argv) {
-    platform::Application app(argc, argv);
-    app.setErrorReporter([](const std::string& message) { ADD_FAILURE() << "untrapped error: " << message; });
-    platform::RegisterBundledFonts();
+    testing_support::TestApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,9 @@
 #include "platform/RatioPicture.h"
 #include "platform/Screen.h"
 #include "tests/windows/NamedWindow.h"
+#include "windows/Form1.h"
+#include "windows/Form10.h"
+#include "windows/Form3.h"
 
 #include <QColor>
 #include <QFontInfo>
@@ -16,6 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 // Xlib last: its macros (None, Bool, Expose ...) clash with names above.
@@ -99,19 +103,22 @@ TEST_P(XWindow, ShapeHasTheOutlineExtentsAndTaskbarHint) {
     EXPECT_EQ(SkipsTaskbar(window), !GetParam().ownTaskbarButton);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, XWindow,
-    testing::Values(
-        ShapeCase{kForm1, QRect(0, 0, 557, 529), true},
-        ShapeCase{kForm2, QRect(0, 5, 371, 494), true},
-        ShapeCase{kForm3, QRect(0, 2, 371, 495), true},
-        ShapeCase{kForm4, QRect(0, 2, 371, 495), true},
-        ShapeCase{kForm5, QRect(0, 2, 371, 495), true},
-        ShapeCase{kForm7, QRect(0, 0, 285, 221), false},
-        // The exit outline reaches one pixel above the window: X clips nothing there, the extents start at -1.
-        ShapeCase{kForm9, QRect(0, -1, 265, 209), false},
-        ShapeCase{kForm10, QRect(0, 2, 309, 280), true}),
-    [](const auto& info) { return std::string(info.param.window.name); });
+const ShapeCase kShapes[] = {
+    {WindowOf("Form1"), QRect(0, 0, 557, 529), true},
+    {WindowOf("Form2"), QRect(0, 5, 371, 494), true},
+    {WindowOf("Form3"), QRect(0, 2, 371, 495), true},
+    {WindowOf("Form4"), QRect(0, 2, 371, 495), true},
+    {WindowOf("Form5"), QRect(0, 2, 371, 495), true},
+    {WindowOf("Form7"), QRect(0, 0, 285, 221), false},
+    // The exit outline reaches one pixel above the window: X clips nothing there, the extents start at -1.
+    {WindowOf("Form9"), QRect(0, -1, 265, 209), false},
+    {WindowOf("Form10"), QRect(0, 2, 309, 280), true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Windows, XWindow, testing::ValuesIn(kShapes),
+                         [](const auto& info) { return std::string(info.param.window.name); });
+
+TEST(XWindowShapes, AreKnownForEveryWindowOfTheTable) { ExpectEveryWindowIn(kShapes); }
 
 namespace {
 
@@ -159,7 +166,7 @@ TEST_P(XWindow, OutlinePictureAndTextFollowTheScreenScale) {
     const layouts::WindowLayout& layout = window.layout();
     const platform::TwipsPerPixel factors = platform::ScreenTwipsPerPixel();
     const qreal ratio = window.devicePixelRatioF();
-    std::printf("%s: %g twips per pixel, pixel ratio %g\n", GetParam().window.name, factors.x, ratio);
+    std::printf("%s: %g twips per pixel, pixel ratio %g\n", std::string(GetParam().window.name).c_str(), factors.x, ratio);
 
     // At a ratio that makes halves of device pixels, Qt rounds the size.
     EXPECT_PRED2(Near, window.rect(),
