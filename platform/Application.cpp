@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace platform {
@@ -44,9 +45,21 @@ void Application::Report(const std::string& message) {
     reporting_ = false;
 }
 
-void PreferX11Platform() {
-    if (std::getenv("QT_QPA_PLATFORM")) return;
-    if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 0);
+namespace {
+
+bool WaylandSession() {
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    return std::getenv("WAYLAND_DISPLAY") || (type && std::strcmp(type, "wayland") == 0);
 }
+
+}  // namespace
+
+void ChooseWindowSystem() {
+    if (std::getenv("QT_QPA_PLATFORM") || !WaylandSession()) return;
+    // Qt tries the platforms in order and takes the first that starts.
+    setenv("QT_QPA_PLATFORM", "wayland;xcb", 0);
+}
+
+bool OnXWayland() { return WaylandSession() && QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 }  // namespace platform
