@@ -47,9 +47,13 @@ void Application::Report(const std::string& message) {
 
 namespace {
 
+// A session that says it is X11 is, even with a Wayland socket about (a
+// compositor nested in it); otherwise a Wayland socket makes it Wayland.
 bool WaylandSession() {
     const char* type = std::getenv("XDG_SESSION_TYPE");
-    return std::getenv("WAYLAND_DISPLAY") || (type && std::strcmp(type, "wayland") == 0);
+    if (type && std::strcmp(type, "wayland") == 0) return true;
+    if (type && std::strcmp(type, "x11") == 0) return false;
+    return std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
 }  // namespace
