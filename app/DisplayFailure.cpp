@@ -44,8 +44,10 @@ QtMessageHandler& qtHandler() {
 }
 
 void AfterStart(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    // Qt's X11 connection says this just before it exits.
-    if (message.startsWith(QLatin1String("The X11 connection broke")))
+    // Qt's X11 and Wayland connections say one of these just before they
+    // end the program.
+    if (message.startsWith(QLatin1String("The X11 connection broke")) ||
+        message.startsWith(QLatin1String("The Wayland connection")))
         End("the display went away (" + message.toLocal8Bit() + ")");
     if (qtHandler()) {
         qtHandler()(type, context, message);

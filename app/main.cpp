@@ -8,7 +8,7 @@
 #include "windows/Forms.h"
 
 int main(int argc, char** argv) {
-    platform::PreferX11Platform();
+    platform::ChooseWindowSystem();
     app::ReportNoDisplay();
     platform::Application app(argc, argv);
     app::ReportDisplayLoss();

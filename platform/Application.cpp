@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace platform {
@@ -44,10 +45,26 @@ void Application::Report(const std::string& message) {
     reporting_ = false;
 }
 
-void PreferX11Platform() {
-    if (std::getenv("QT_QPA_PLATFORM")) return;
-    if (std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 0);
+namespace {
+
+// A session that says it is X11 is, even with a Wayland socket about (a
+// compositor nested in it); otherwise a Wayland socket makes it Wayland.
+bool WaylandSession() {
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    if (type && std::strcmp(type, "wayland") == 0) return true;
+    if (type && std::strcmp(type, "x11") == 0) return false;
+    return std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
+
+}  // namespace
+
+void ChooseWindowSystem() {
+    if (std::getenv("QT_QPA_PLATFORM") || !WaylandSession()) return;
+    // Qt tries the platforms in order and takes the first that starts.
+    setenv("QT_QPA_PLATFORM", "wayland;xcb", 0);
+}
+
+bool OnXWayland() { return WaylandSession() && QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 void UseOffscreenPlatform(bool always) { setenv("QT_QPA_PLATFORM", "offscreen", always ? 1 : 0); }
 

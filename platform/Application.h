@@ -29,9 +29,16 @@ private:
     bool reporting_ = false;
 };
 
-// Prefers X11 (XWayland) where both it and Wayland are there and the user
-// chose nothing: on Wayland a window's shape does not clip what it draws.
-void PreferX11Platform();
+// Where the session is Wayland and the user chose nothing, runs on Qt's
+// Wayland platform, and on X11 (XWayland) where that platform cannot start
+// (its plugin is not installed, or the compositor does not answer). An X11
+// session, or a platform the user set in QT_QPA_PLATFORM, is left alone.
+// Call before the application object is created.
+void ChooseWindowSystem();
+
+// Whether the program shows its windows through XWayland: the X11 platform
+// inside a Wayland session.
+bool OnXWayland();
 
 // Qt's offscreen platform, before the application object is made: for the
 // picture generators, which never show anything (`always`: whatever the

@@ -2,6 +2,7 @@
 
 #include "layouts/Assets.h"
 #include "platform/Accessibility.h"
+#include "platform/Application.h"
 #include "platform/ControlSetup.h"
 #include "platform/Fonts.h"
 #include "platform/Screen.h"
@@ -26,6 +27,15 @@ RatioPicture LoadPicture(layouts::Picture picture) {
     return RatioPicture(ToQString(layouts::pictureAsset(picture).resource));
 }
 
+// Whether the desktop cuts a window to its mask. On Wayland a mask only
+// limits where clicks land, and the X servers of some Wayland compositors
+// ignore the X shape; there the window draws its outline itself.
+bool DesktopCutsToMask() {
+    const QString name = QGuiApplication::platformName();
+    if (name == QLatin1String("xcb")) return !OnXWayland();
+    return !name.startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace
 
 Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layout) {
@@ -34,6 +44,8 @@ Form::Form(const layouts::WindowLayout& layout) : QWidget(nullptr), layout_(layo
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(ToQString(layout.caption));
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    // A translucent surface whose pixels outside the outline stay clear.
+    if (!DesktopCutsToMask()) setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);  // Form_MouseMove runs without a button held
     const QRect box = TwipsBoxToPixels(0, 0, layout.clientWidth, layout.clientHeight, ScreenTwipsPerPixel());
     setFixedSize(box.size());
@@ -234,6 +246,7 @@ void Form::paintEvent(QPaintEvent*) {
     }
     if (background_.isNull()) return;
     QPainter painter(this);
+    if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty()) painter.setClipRegion(mask());
     const qreal scale = PictureScale();
     const QPixmap& picture = background_.at(painter.device()->devicePixelRatioF() * scale);
     if (picture.isNull()) return;

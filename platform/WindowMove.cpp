@@ -1,5 +1,9 @@
 #include "platform/WindowMove.h"
 
+#include "platform/Application.h"
+
+#include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -7,19 +11,106 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
 namespace platform {
 namespace {
+
+constexpr const char* kMoveName = "manual-window-move";
+
+Qt::MouseButton FirstButton(Qt::MouseButtons held) {
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (held & button) return button;
+    return static_cast<Qt::MouseButton>(held.toInt() & -held.toInt());  // the lowest one held
+}
+
+// When the desktop moves a window, it takes the pointer, and the release of
+// the button that started the move never reaches the program: Qt still
+// counts the button as held and keeps sending the pointer's events to the
+// widget that was pressed, so the next move over a window that moves on
+// motion (the exit window) would start another move, and the next click would
+// go to the background instead of what is under the pointer. The release is
+// given to the window here, as if it had come.
+void DeliverLostRelease(QWidget& window, Qt::MouseButtons held) {
+    QWindow* handle = window.windowHandle();
+    if (!handle) return;
+    const QPointF global = QCursor::pos();
+    QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(global), global, FirstButton(held),
+                        Qt::NoButton, QGuiApplication::keyboardModifiers());
+    QCoreApplication::sendEvent(handle, &release);
+}
+
+// The X11 desktop's move (_NET_WM_MOVERESIZE), asked for with the button
+// really held, so that it ends when that button comes up. Qt's own request
+// always names the left button. Returns whether the window manager offers it
+// and the request went out.
+bool RequestX11DesktopMove(QWidget& window, Qt::MouseButtons held) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return false;
+    const auto atom = [connection](const char* name) {
+        const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+        return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    };
+    const xcb_atom_t moveResize = atom("_NET_WM_MOVERESIZE");
+    const xcb_atom_t supported = atom("_NET_SUPPORTED");
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen || moveResize == XCB_ATOM_NONE || supported == XCB_ATOM_NONE) return false;
+
+    const auto propertyCookie =
+        xcb_get_property(connection, 0, screen->root, supported, XCB_ATOM_ATOM, 0, 4096);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
+        xcb_get_property_reply(connection, propertyCookie, nullptr), &std::free);
+    if (!property) return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(property.get()));
+    const int count = xcb_get_property_value_length(property.get()) / static_cast<int>(sizeof(xcb_atom_t));
+    bool offered = false;
+    for (int i = 0; i < count; ++i) offered = offered || atoms[i] == moveResize;
+    if (!offered) return false;
+
+    std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr), &std::free);
+    if (!pointer) return false;
+
+    const Qt::MouseButton button = FirstButton(held);
+    const uint32_t xButton = button == Qt::RightButton ? 3 : button == Qt::MiddleButton ? 2 : 1;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window.winId());
+    message.type = moveResize;
+    message.data.data32[0] = static_cast<uint32_t>(pointer->root_x);
+    message.data.data32[1] = static_cast<uint32_t>(pointer->root_y);
+    message.data.data32[2] = 8;  // _NET_WM_MOVERESIZE_MOVE
+    message.data.data32[3] = xButton;
+    message.data.data32[4] = 1;  // asked for by an application
+    // The window manager can take the pointer only once the press's own grab ends.
+    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    xcb_send_event(connection, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    return true;
+}
 
 // Follows the pointer while a button that started the move is held, then
 // removes itself. The press that started it keeps the pointer's moves coming
 // to the window (X's implicit grab) until that button is released.
+// Through XWayland the compositors' window managers may ignore a window that
+// moves itself: there the first motion with the button held hands the move
+// to the desktop instead (a press released without motion moves nothing, and
+// a quick tap never reaches the desktop's move).
 class ManualMove : public QObject {
 public:
-    static constexpr const char* kName = "manual-window-move";
-
-    ManualMove(QWidget& window, Qt::MouseButtons held, QPoint pointer)
-        : QObject(&window), window_(&window), held_(held), offset_(pointer - window.pos()) {
-        setObjectName(kName);
+    ManualMove(QWidget& window, Qt::MouseButtons held, QPoint pointer, bool handToDesktop)
+        : QObject(&window), window_(&window), held_(held), offset_(pointer - window.pos()),
+          handToDesktop_(handToDesktop) {
+        setObjectName(kMoveName);
         window.installEventFilter(this);
     }
 
@@ -32,6 +123,16 @@ protected:
             // elsewhere: the move is over, and this pointer is not part of it.
             if (event->type() == QEvent::MouseMove && !(mouse->buttons() & held_)) {
                 Finish();
+                return false;
+            }
+            if (event->type() == QEvent::MouseMove && handToDesktop_) {
+                Finish();
+                if (RequestX11DesktopMove(*window_, held_)) {
+                    DeliverLostRelease(*window_, held_);
+                    return true;
+                }
+                handToDesktop_ = false;  // no desktop move: follow by hand after all
+                new ManualMove(*window_, held_, offset_ + window_->pos(), false);
                 return false;
             }
             // Moves may be merged on a busy display: the release still
@@ -48,32 +149,36 @@ protected:
 private:
     void Finish() {
         window_->removeEventFilter(this);
+        setObjectName(QString());
         deleteLater();
     }
 
     QPointer<QWidget> window_;
     Qt::MouseButtons held_;
     QPoint offset_;
+    bool handToDesktop_;
 };
-
-// On X11 the desktop's move is asked for with a message that always names
-// the left button and that the window manager reads later: a right or middle
-// press, or a left press already released (a quick tap), leaves the window
-// stuck to the pointer until the next click, which it swallows. Following the
-// pointer here ends exactly when the button that started the move comes up.
-// Elsewhere (Wayland) the desktop ties its move to the real press.
-bool DesktopMoveFollowsTheButton() {
-    return QGuiApplication::platformName() != QLatin1String("xcb");
-}
 
 }  // namespace
 
 bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen) {
     if (held == Qt::NoButton) return false;
-    if (window.findChild<QObject*>(QLatin1String(ManualMove::kName), Qt::FindDirectChildrenOnly)) return true;  // already moving
-    if (DesktopMoveFollowsTheButton())
-        if (QWindow* handle = window.windowHandle(); handle && handle->startSystemMove()) return true;
-    new ManualMove(window, held, pointerOnScreen);
+    if (window.findChild<QObject*>(QLatin1String(kMoveName), Qt::FindDirectChildrenOnly)) return true;  // already moving
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland"))) {
+        // Only the compositor moves a Wayland window; it ties its move to the
+        // real press and ends it on that button's release. One that refuses
+        // leaves the window where it is.
+        QWindow* handle = window.windowHandle();
+        if (!handle || !handle->startSystemMove()) return false;
+        DeliverLostRelease(window, held);
+        return true;
+    }
+    // On X11 the window follows the pointer by hand: the desktop's move is
+    // asked for with a message that Qt sends naming the left button, and a
+    // right or middle press, or a left press already released (a quick tap),
+    // would leave the window stuck to the pointer until the next click.
+    new ManualMove(window, held, pointerOnScreen, OnXWayland());
     return true;
 }
 
