@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStringList>
 
 #include <cmath>
 #include <cstdlib>
@@ -34,7 +35,8 @@ struct Screen {
     bool drawn;  // the build draws pictures at this ratio
 };
 
-// The order a window is moved in: up, down, to the odd ratios and back.
+// The order a window is moved in: up, down, to the odd ratios and back. Every
+// screen of screens.json is here.
 const Screen kMoves[] = {
     {"ratio-2", 2, true},       {"ratio-0.5", 0.5, false}, {"ratio-4", 4, false},
     {"ratio-1.25", 1.25, true}, {"ratio-1.5", 1.5, true},  {"ratio-1", 1, true},
@@ -170,12 +172,26 @@ TEST_P(MovedWindow, RepaintsForEachScreensRatio) {
 INSTANTIATE_TEST_SUITE_P(AcrossScreens, MovedWindow, testing::ValuesIn(testing_support::WindowStates()),
                          [](const auto& info) { return testing_support::TestName(info.param); });
 
+// Each screen's pixel ratio is Qt's scale factor for that screen, which Qt
+// gives every window on it (the offscreen platform's own "dpr" reaches the
+// screens but, from Qt 6.6 on, not their windows). Qt takes no screen factor
+// below 1, so every screen's factor is doubled and the whole program's is 0.5:
+// a window's ratio is the product.
+void SetScreenRatios() {
+    constexpr qreal kProgramFactor = 0.5;
+    QStringList factors;
+    for (const Screen& screen : kMoves)
+        factors << QStringLiteral("%1=%2").arg(QLatin1String(screen.name)).arg(screen.ratio / kProgramFactor);
+    qputenv("QT_SCREEN_SCALE_FACTORS", factors.join(u';').toUtf8());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(kProgramFactor));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" DICT_SCALE_SCREENS, 1);
     setenv("FONTCONFIG_FILE", DICT_SCALE_FONTS, 1);
-    unsetenv("QT_SCALE_FACTOR");
+    SetScreenRatios();
     platform::Application app(argc, argv);
     platform::RegisterBundledFonts();
     QApplication::setCursorFlashTime(0);
