@@ -1,11 +1,11 @@
 #include "platform/ListBox.h"
 
 #include "platform/ControlSetup.h"
+#include "platform/FontLines.h"
 #include "platform/GlyphText.h"
 #include "platform/ListSearch.h"
 #include "platform/UnicodeText.h"
 
-#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -23,7 +23,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(static_cast<int>(std::ceil(QFontMetricsF(option.font).height())));
+        size.setHeight(static_cast<int>(std::ceil(FontLineHeight(option.font))));
         return size;
     }
 };
