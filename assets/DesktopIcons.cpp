@@ -151,8 +151,8 @@ protected:
             case PdmNumColors: return INT_MAX;
             case PdmDevicePixelRatio: return 1;
             case PdmDevicePixelRatioScaled: return qRound(devicePixelRatioFScale());
+            default: return QPaintDevice::metric(metric);  // those later Qt versions add
         }
-        return 0;
     }
 
 private:

@@ -267,6 +267,15 @@ void Form::mouseMoveEvent(QMouseEvent* event) {
     Form_MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The window is its layout's size in device-independent pixels on every
+    // screen. A platform that keeps a window's device pixels when it moves to
+    // a screen of another scale factor (Qt's offscreen one does) shrinks or
+    // grows it: the layout's size is set again.
+    if (size() != minimumSize()) resize(minimumSize());
+}
+
 void Form::closeEvent(QCloseEvent* event) {
     // The program itself never closes a window (it unloads it), so a close
     // request comes from the desktop.

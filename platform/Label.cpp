@@ -3,6 +3,7 @@
 #include "platform/Colours.h"
 #include "platform/ControlSetup.h"
 #include "platform/Fonts.h"
+#include "platform/FontLines.h"
 
 #include <QAccessible>
 #include <QFontMetricsF>
@@ -85,7 +86,7 @@ void Label::PaintCaption(QPainter& painter) const {
         if (alignment_ == layouts::Alignment::Centre) x = (width() - advance) / 2;
         if (alignment_ == layouts::Alignment::Right) x = width() - advance;
         painter.drawText(QPointF(x, y), line);
-        y += metrics.lineSpacing();
+        y += FontLineSpacing(font());  // not metrics.lineSpacing(): see FontLines.h
         if (y - metrics.ascent() > height()) break;  // the rest is clipped anyway
     }
 }

@@ -1,13 +1,34 @@
 #include "platform/ListBox.h"
 
 #include "platform/ControlSetup.h"
+#include "platform/FontLines.h"
 #include "platform/GlyphText.h"
 #include "platform/ListSearch.h"
 #include "platform/UnicodeText.h"
 
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <cmath>
 
 namespace platform {
+
+namespace {
+
+// Each row is one line of the list's font, whole pixels high. The style's
+// own row height depends on the Qt version (Qt 6.8 gives the same font a
+// shorter row than Qt 6.4), and with it which rows the list shows where.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(static_cast<int>(std::ceil(FontLineHeight(option.font))));
+        return size;
+    }
+};
+
+}  // namespace
 
 ListBox::ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidget* parent)
     : QListWidget(parent) {
@@ -17,6 +38,7 @@ ListBox::ListBox(const layouts::ControlLayout& layout, const QFont& font, QWidge
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUniformItemSizes(true);
+    setItemDelegate(new RowDelegate(this));
     // "No row" is a chosen state: a list that never had a current row would
     // take the first one when it gains the focus, selecting it unasked.
     setCurrentIndex(QModelIndex());

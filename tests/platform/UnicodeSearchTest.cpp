@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using platform::glyphText;
 using testing_support::HeadwordSearch;
 
@@ -74,23 +76,23 @@ QString Repeated(const QString& piece, qsizetype totalLength) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, UnicodeSearchText,
     testing::Values(
-        UnicodeCase{"WholeHeadword", u"জোহা"_qs, 15},
-        UnicodeCase{"TwoPartVowelDecomposed", u"জ\u09C7\u09BE"_qs, 15},
-        UnicodeCase{"NuktaLetterDecomposed", u"রা\u0981\u09A1\u09BC"_qs, 59},
-        UnicodeCase{"NuktaLetterComposed", u"রা\u0981\u09DC"_qs, 59},
-        UnicodeCase{"JoinerInsideIsDropped", u"অ\u200Dচ্ছ"_qs, 1},
-        UnicodeCase{"HasantaWithAndWithoutZwnj", u"বোররাক্"_qs, 64},
-        UnicodeCase{"GlyphCodesThenUnicode", glyphText("A\x94Q") + u"হু"_qs, 1},
-        UnicodeCase{"UnicodeThenGlyphCodes", u"জ"_qs + glyphText("b\xA5"), 65},
-        UnicodeCase{"GlyphPreBaseSignBeforeUnicodeStaysApart", glyphText("\x87") + u"জ"_qs, -1},
-        UnicodeCase{"NoHeadwordBeginsSo", u"ঝ"_qs, -1},
-        UnicodeCase{"OnlyZwj", u"\u200D"_qs, -1},
-        UnicodeCase{"OnlyJoiners", u"\u200C\u200D\u200C"_qs, -1},
-        UnicodeCase{"LoneVowelSign", u"\u09BF"_qs, -1},
-        UnicodeCase{"LoneVirama", u"\u09CD"_qs, -1},
-        UnicodeCase{"UnpairedHighSurrogate", QString(QChar(0xD83D)) + u"অ"_qs, -1},
-        UnicodeCase{"UnpairedLowSurrogateAfter", u"অ"_qs + QChar(0xDE00), -1},
-        UnicodeCase{"EmojiAfterBengali", u"অ\U0001F600"_qs, -1},
-        UnicodeCase{"MegabyteMixedPaste", Repeated(u"Ab অক \U0001F600"_qs, 1 << 20), -1},
-        UnicodeCase{"LatinOnlyStaysAGlyphSearch", u"k"_qs, 8}),
+        UnicodeCase{"WholeHeadword", u"জোহা"_s, 15},
+        UnicodeCase{"TwoPartVowelDecomposed", u"জ\u09C7\u09BE"_s, 15},
+        UnicodeCase{"NuktaLetterDecomposed", u"রা\u0981\u09A1\u09BC"_s, 59},
+        UnicodeCase{"NuktaLetterComposed", u"রা\u0981\u09DC"_s, 59},
+        UnicodeCase{"JoinerInsideIsDropped", u"অ\u200Dচ্ছ"_s, 1},
+        UnicodeCase{"HasantaWithAndWithoutZwnj", u"বোররাক্"_s, 64},
+        UnicodeCase{"GlyphCodesThenUnicode", glyphText("A\x94Q") + u"হু"_s, 1},
+        UnicodeCase{"UnicodeThenGlyphCodes", u"জ"_s + glyphText("b\xA5"), 65},
+        UnicodeCase{"GlyphPreBaseSignBeforeUnicodeStaysApart", glyphText("\x87") + u"জ"_s, -1},
+        UnicodeCase{"NoHeadwordBeginsSo", u"ঝ"_s, -1},
+        UnicodeCase{"OnlyZwj", u"\u200D"_s, -1},
+        UnicodeCase{"OnlyJoiners", u"\u200C\u200D\u200C"_s, -1},
+        UnicodeCase{"LoneVowelSign", u"\u09BF"_s, -1},
+        UnicodeCase{"LoneVirama", u"\u09CD"_s, -1},
+        UnicodeCase{"UnpairedHighSurrogate", QString(QChar(0xD83D)) + u"অ"_s, -1},
+        UnicodeCase{"UnpairedLowSurrogateAfter", u"অ"_s + QChar(0xDE00), -1},
+        UnicodeCase{"EmojiAfterBengali", u"অ\U0001F600"_s, -1},
+        UnicodeCase{"MegabyteMixedPaste", Repeated(u"Ab অক \U0001F600"_s, 1 << 20), -1},
+        UnicodeCase{"LatinOnlyStaysAGlyphSearch", u"k"_s, 8}),
     [](const auto& info) { return std::string(info.param.label); });

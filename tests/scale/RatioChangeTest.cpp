@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +36,8 @@ struct Screen {
     qreal ratio;
 };
 
-// The order a window is moved in: up, down, to the odd ratios and back.
+// The order a window is moved in: up, down, to the odd ratios and back. Every
+// screen of screens.json is here.
 const Screen kMoves[] = {
     {"ratio-2", 2}, {"ratio-0.5", 0.5}, {"ratio-4", 4}, {"ratio-1.25", 1.25}, {"ratio-1.5", 1.5}, {"ratio-1", 1},
 };
@@ -171,12 +173,26 @@ TEST_P(MovedWindow, RepaintsForEachScreensRatio) {
 INSTANTIATE_TEST_SUITE_P(AcrossScreens, MovedWindow, testing::ValuesIn(testing_support::WindowStates()),
                          [](const auto& info) { return testing_support::TestName(info.param); });
 
+// Each screen's pixel ratio is Qt's scale factor for that screen, which Qt
+// gives every window on it (the offscreen platform's own "dpr" reaches the
+// screens but, from Qt 6.6 on, not their windows). Qt takes no screen factor
+// below 1, so every screen's factor is doubled and the whole program's is 0.5:
+// a window's ratio is the product.
+void SetScreenRatios() {
+    constexpr qreal kProgramFactor = 0.5;
+    QStringList factors;
+    for (const Screen& screen : kMoves)
+        factors << QStringLiteral("%1=%2").arg(QLatin1String(screen.name)).arg(screen.ratio / kProgramFactor);
+    qputenv("QT_SCREEN_SCALE_FACTORS", factors.join(u';').toUtf8());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(kProgramFactor));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" DICT_SCALE_SCREENS, 1);
     setenv("FONTCONFIG_FILE", DICT_SCALE_FONTS, 1);
-    unsetenv("QT_SCALE_FACTOR");
+    SetScreenRatios();
     testing_support::TestApplication app(argc, argv);
     QApplication::setCursorFlashTime(0);
     testing::InitGoogleTest(&argc, argv);

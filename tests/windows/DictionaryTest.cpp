@@ -29,6 +29,8 @@
 
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 using namespace testing_support;
 using platform::glyphText;
 
@@ -370,21 +372,21 @@ TEST(ExitWindow, YesEndsTheProgramWithEveryWindowOpen) {
 // the on-screen keyboard's glyph codes, or odd input that must find nothing.
 INSTANTIATE_TEST_SUITE_P(
     Unicode, TypingInTheSearchBox,
-    testing::Values(SearchCase{"OneLetter", u"ক"_qs, 8}, SearchCase{"TwoPartVowel", u"জো"_qs, 15},
-                    SearchCase{"TwoPartVowelInTwoKeys", u"জ\u09C7\u09BE"_qs, 15},
-                    SearchCase{"UnicodeThenGlyphCodes", u"অ"_qs + glyphText("\x94Q"), 1},
-                    SearchCase{"WholeHeadwordWithZwnj", u"বোররাক্\u200C"_qs, 64},
-                    SearchCase{"NoHeadwordBeginsSo", u"ঝ"_qs, -1}, SearchCase{"OnlyZwj", u"\u200D"_qs, -1},
-                    SearchCase{"LoneVowelSign", u"\u09BF"_qs, -1}, SearchCase{"LoneVirama", u"\u09CD"_qs, -1}),
+    testing::Values(SearchCase{"OneLetter", u"ক"_s, 8}, SearchCase{"TwoPartVowel", u"জো"_s, 15},
+                    SearchCase{"TwoPartVowelInTwoKeys", u"জ\u09C7\u09BE"_s, 15},
+                    SearchCase{"UnicodeThenGlyphCodes", u"অ"_s + glyphText("\x94Q"), 1},
+                    SearchCase{"WholeHeadwordWithZwnj", u"বোররাক্\u200C"_s, 64},
+                    SearchCase{"NoHeadwordBeginsSo", u"ঝ"_s, -1}, SearchCase{"OnlyZwj", u"\u200D"_s, -1},
+                    SearchCase{"LoneVowelSign", u"\u09BF"_s, -1}, SearchCase{"LoneVirama", u"\u09CD"_s, -1}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(MainWindow, OnScreenKeysAfterUnicodeTypingSearchTheWholeText) {
     Program program;
     windows::Form1& main = StartUp(program);
-    Type(*main.Text1.lineEdit(), u"অ"_qs);
+    Type(*main.Text1.lineEdit(), u"অ"_s);
     ExpectShows(main, 0);
     Click(program.forms.form2().image("Image6"));  // the key for cha: "P"
-    EXPECT_EQ(main.Text1.Text(), u"অP"_qs);
+    EXPECT_EQ(main.Text1.Text(), u"অP"_s);
     ExpectShows(main, 1);
 }
 
@@ -425,10 +427,10 @@ TEST(Clipboard, GlyphBoxesCopyUnicodeAndTheirCodes) {
         QByteArray codes;
     };
     const Box boxes[] = {
-        {"search", main.Text1, u"আইলেসি"_qs, QByteArray("AvB\x87jwm")},
-        {"meaning", main.Text2, u"এসেছি"_qs, QByteArray("G\x87mwQ")},
-        {"magnified meaning", magnifier.Text1, u"এসেছি"_qs, QByteArray("G\x87mwQ")},
-        {"magnified origin", magnifier.Text2, u"চর্যাপদ এর ব্যাকরণ"_qs, QByteArray("Phv\xA9" "c` Gi e\xA8vKiY")},
+        {"search", main.Text1, u"আইলেসি"_s, QByteArray("AvB\x87jwm")},
+        {"meaning", main.Text2, u"এসেছি"_s, QByteArray("G\x87mwQ")},
+        {"magnified meaning", magnifier.Text1, u"এসেছি"_s, QByteArray("G\x87mwQ")},
+        {"magnified origin", magnifier.Text2, u"চর্যাপদ এর ব্যাকরণ"_s, QByteArray("Phv\xA9" "c` Gi e\xA8vKiY")},
     };
     for (const Box& b : boxes) {
         Clipboard().clear();
@@ -445,7 +447,7 @@ TEST(Clipboard, TermsBoxCopiesItsLatinTextUnchanged) {
     ASSERT_FALSE(terms.Text().isEmpty());
     Clipboard().clear();
     SelectAllAndCopy(terms);
-    EXPECT_EQ(Clipboard().text(), terms.Text().replace(u"\r\n"_qs, u"\n"_qs));
+    EXPECT_EQ(Clipboard().text(), terms.Text().replace(u"\r\n"_s, u"\n"_s));
     EXPECT_TRUE(ClipboardCodes().isEmpty());
 }
 
@@ -487,14 +489,14 @@ TEST_P(PastingPlainText, SearchesAsTyped) {
 
 QString MegabyteMixed() {
     QString text;
-    while (text.size() < (1 << 20)) text += u"Ab অক \U0001F600 "_qs;
+    while (text.size() < (1 << 20)) text += u"Ab অক \U0001F600 "_s;
     return text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PastingPlainText,
-    testing::Values(PasteCase{"Unicode", u"জোহা"_qs, {}, 15}, PasteCase{"GlyphCodesAsLatin", u"Kj"_qs, {}, 9},
-                    PasteCase{"LoneSurrogate", QString(QChar(0xD800)) + u"অ"_qs, {}, -1},
+    testing::Values(PasteCase{"Unicode", u"জোহা"_s, {}, 15}, PasteCase{"GlyphCodesAsLatin", u"Kj"_s, {}, 9},
+                    PasteCase{"LoneSurrogate", QString(QChar(0xD800)) + u"অ"_s, {}, -1},
                     // The box keeps its first 32767 characters; nothing begins with them.
                     PasteCase{"MegabyteMixed", MegabyteMixed(), MegabyteMixed().left(32767), -1}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -502,13 +504,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Clipboard, CutFromTheSearchBoxEmptiesItAndClearsTheSelection) {
     Program program;
     windows::Form1& main = StartUp(program);
-    Type(*main.Text1.lineEdit(), u"Kj"_qs);
+    Type(*main.Text1.lineEdit(), u"Kj"_s);
     ExpectShows(main, 9);
     main.Text1.lineEdit()->selectAll();
     QTest::keySequence(main.Text1.lineEdit(), QKeySequence::Cut);
     EXPECT_TRUE(main.Text1.Text().isEmpty());
     ExpectShows(main, -1);
-    EXPECT_EQ(Clipboard().text(), u"কল"_qs);
+    EXPECT_EQ(Clipboard().text(), u"কল"_s);
     EXPECT_EQ(ClipboardCodes(), QByteArray("Kj"));
 }
 
@@ -531,6 +533,6 @@ TEST(Clipboard, ContextMenuCopyGivesUnicode) {
     ASSERT_NE(copy, nullptr);
     copy->trigger();
     menu->close();
-    EXPECT_EQ(Clipboard().text(), u"এসেছি"_qs);
+    EXPECT_EQ(Clipboard().text(), u"এসেছি"_s);
     EXPECT_EQ(ClipboardCodes(), QByteArray("G\x87mwQ"));
 }

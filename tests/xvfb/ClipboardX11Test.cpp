@@ -19,6 +19,8 @@
 #include <memory>
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 QT_END_NAMESPACE
@@ -45,9 +47,9 @@ struct Program {
 // What another program reads from a selection ("clipboard" or "primary").
 QByteArray ReadAsAnotherProgram(const QString& selection, const QString& target = {}) {
     QProcess xclip;
-    QStringList args{u"-o"_qs, u"-selection"_qs, selection};
-    if (!target.isEmpty()) args << u"-t"_qs << target;
-    xclip.start(u"xclip"_qs, args);
+    QStringList args{u"-o"_s, u"-selection"_s, selection};
+    if (!target.isEmpty()) args << u"-t"_s << target;
+    xclip.start(u"xclip"_s, args);
     // This program serves the request, so its events must keep running.
     EXPECT_TRUE(QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, kWaitMs));
     return xclip.readAllStandardOutput();
@@ -57,8 +59,8 @@ QByteArray ReadAsAnotherProgram(const QString& selection, const QString& target 
 class ForeignOwner {
 public:
     ForeignOwner(QClipboard::Mode mode, const QString& target, const QByteArray& data) {
-        const QString selection = mode == QClipboard::Selection ? u"primary"_qs : u"clipboard"_qs;
-        xclip_.start(u"xclip"_qs, {u"-i"_qs, u"-quiet"_qs, u"-selection"_qs, selection, u"-t"_qs, target});
+        const QString selection = mode == QClipboard::Selection ? u"primary"_s : u"clipboard"_s;
+        xclip_.start(u"xclip"_s, {u"-i"_s, u"-quiet"_s, u"-selection"_s, selection, u"-t"_s, target});
         xclip_.write(data);
         xclip_.closeWriteChannel();
         QClipboard* clipboard = QGuiApplication::clipboard();
@@ -66,7 +68,7 @@ public:
             [&] {
                 const QMimeData* held = clipboard->mimeData(mode);
                 return !(mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard()) &&
-                       held && held->hasFormat(target == u"UTF8_STRING"_qs ? u"text/plain"_qs : target);
+                       held && held->hasFormat(target == u"UTF8_STRING"_s ? u"text/plain"_s : target);
             },
             kWaitMs));
     }
@@ -89,8 +91,8 @@ TEST(X11Clipboard, CopiedMeaningReachesOtherProgramsAsUnicodeAndCodes) {
     QLineEdit& meaning = *program.main.Text2.lineEdit();
     meaning.selectAll();
     QTest::keySequence(&meaning, QKeySequence::Copy);
-    EXPECT_EQ(QString::fromUtf8(ReadAsAnotherProgram(u"clipboard"_qs)), u"এসেছি"_qs);
-    EXPECT_EQ(ReadAsAnotherProgram(u"clipboard"_qs, kCodesType), QByteArray("G\x87mwQ"));
+    EXPECT_EQ(QString::fromUtf8(ReadAsAnotherProgram(u"clipboard"_s)), u"এসেছি"_s);
+    EXPECT_EQ(ReadAsAnotherProgram(u"clipboard"_s, kCodesType), QByteArray("G\x87mwQ"));
 }
 
 // Selecting in the search box is enough for a middle-button paste elsewhere.
@@ -99,8 +101,8 @@ TEST(X11Clipboard, SelectionBecomesThePrimarySelectionInUnicode) {
     QLineEdit& search = *program.main.Text1.lineEdit();
     search.setText(glyphText(core::Headword(15)));
     QTest::keySequence(&search, QKeySequence::SelectAll);
-    EXPECT_EQ(QString::fromUtf8(ReadAsAnotherProgram(u"primary"_qs)), u"জোহা"_qs);
-    EXPECT_EQ(ReadAsAnotherProgram(u"primary"_qs, kCodesType), QByteArray(core::Headword(15).data()));
+    EXPECT_EQ(QString::fromUtf8(ReadAsAnotherProgram(u"primary"_s)), u"জোহা"_s);
+    EXPECT_EQ(ReadAsAnotherProgram(u"primary"_s, kCodesType), QByteArray(core::Headword(15).data()));
 }
 
 // Copy out, another program takes the codes over, paste back: the exact
@@ -112,7 +114,7 @@ TEST(X11Clipboard, CodesFromAnotherProgramPasteBackExactly) {
     search.selectAll();
     QTest::keySequence(&search, QKeySequence::Cut);
     ASSERT_TRUE(search.text().isEmpty());
-    const QByteArray codes = ReadAsAnotherProgram(u"clipboard"_qs, kCodesType);
+    const QByteArray codes = ReadAsAnotherProgram(u"clipboard"_s, kCodesType);
     ASSERT_EQ(codes, QByteArray(core::Headword(64).data()));
     ForeignOwner owner(QClipboard::Clipboard, kCodesType, codes);
     QTest::keySequence(&search, QKeySequence::Paste);
@@ -122,10 +124,10 @@ TEST(X11Clipboard, CodesFromAnotherProgramPasteBackExactly) {
 
 TEST(X11Clipboard, UnicodeFromAnotherProgramSearches) {
     Program program;
-    ForeignOwner owner(QClipboard::Clipboard, u"UTF8_STRING"_qs, u"জোহা"_qs.toUtf8());
+    ForeignOwner owner(QClipboard::Clipboard, u"UTF8_STRING"_s, u"জোহা"_s.toUtf8());
     QLineEdit& search = *program.main.Text1.lineEdit();
     QTest::keySequence(&search, QKeySequence::Paste);
-    EXPECT_EQ(search.text(), u"জোহা"_qs);
+    EXPECT_EQ(search.text(), u"জোহা"_s);
     EXPECT_EQ(program.main.List1.ListIndex(), 15);
 }
 
