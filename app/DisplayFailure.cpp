@@ -4,8 +4,11 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace app {
 namespace {
@@ -21,8 +24,13 @@ QByteArray Environment(const char* name) {
 }
 
 // Exits without running destructors: the window system's objects are in no
-// state to be torn down.
+// state to be torn down. Qt's Wayland connection reports its loss from its
+// event thread and from the main thread at once: the first to get here says
+// it, the other waits for the exit.
 [[noreturn]] void End(const QByteArray& line) {
+    static std::atomic_flag ending = ATOMIC_FLAG_INIT;
+    if (ending.test_and_set())
+        for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
     std::fprintf(stderr, "loanword-dictionary: %s\n", line.constData());
     std::fflush(stderr);
     std::_Exit(1);
