@@ -229,7 +229,10 @@ TEST(TextEvents, OnlyTheFocusedBoxTellsItsCaretAndNotOnTheWayIn) {
     Key(main.List1, Qt::Key_Tab);  // the meaning box, which selects its text
     ASSERT_TRUE(meaning->hasFocus());
     ASSERT_TRUE(main.Text2.lineEdit()->hasSelectedText());
-    EXPECT_EQ(StopRecording(), std::vector<std::string>{});
+    // Qt 6.8 also tells the box's focus from the editor itself, which is
+    // true; what must not come is a caret or a selection.
+    for (const std::string& event : StopRecording())
+        EXPECT_EQ(event.rfind("focus", 0), 0u) << event;
     StartRecording(meaning);
     Key(*meaning, Qt::Key_End);  // the caret stays at the end, the selection goes
     Key(*meaning, Qt::Key_Home);
