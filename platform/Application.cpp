@@ -64,6 +64,8 @@ void ChooseWindowSystem() {
     setenv("QT_QPA_PLATFORM", "wayland;xcb", 0);
 }
 
+bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 bool OnXWayland() { return WaylandSession() && QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 void UseOffscreenPlatform(bool always) { setenv("QT_QPA_PLATFORM", "offscreen", always ? 1 : 0); }

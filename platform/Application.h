@@ -36,6 +36,9 @@ private:
 // Call before the application object is created.
 void ChooseWindowSystem();
 
+// Whether the program shows its windows on Qt's Wayland platform.
+bool OnWayland();
+
 // Whether the program shows its windows through XWayland: the X11 platform
 // inside a Wayland session.
 bool OnXWayland();

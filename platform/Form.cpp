@@ -31,9 +31,7 @@ RatioPicture LoadPicture(layouts::Picture picture) {
 // limits where clicks land, and the X servers of some Wayland compositors
 // ignore the X shape; there the window draws its outline itself.
 bool DesktopCutsToMask() {
-    const QString name = QGuiApplication::platformName();
-    if (name == QLatin1String("xcb")) return !OnXWayland();
-    return !name.startsWith(QLatin1String("wayland"));
+    return !OnWayland() && !OnXWayland();
 }
 
 }  // namespace

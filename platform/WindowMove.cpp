@@ -126,14 +126,12 @@ protected:
                 return false;
             }
             if (event->type() == QEvent::MouseMove && handToDesktop_) {
-                Finish();
+                handToDesktop_ = false;  // once: without a desktop move, follow by hand
                 if (RequestX11DesktopMove(*window_, held_)) {
+                    Finish();  // before the release below, which must reach the window
                     DeliverLostRelease(*window_, held_);
                     return true;
                 }
-                handToDesktop_ = false;  // no desktop move: follow by hand after all
-                new ManualMove(*window_, held_, offset_ + window_->pos(), false);
-                return false;
             }
             // Moves may be merged on a busy display: the release still
             // tells where the pointer ended.
@@ -164,8 +162,7 @@ private:
 bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen) {
     if (held == Qt::NoButton) return false;
     if (window.findChild<QObject*>(QLatin1String(kMoveName), Qt::FindDirectChildrenOnly)) return true;  // already moving
-    const QString platform = QGuiApplication::platformName();
-    if (platform.startsWith(QLatin1String("wayland"))) {
+    if (OnWayland()) {
         // Only the compositor moves a Wayland window; it ties its move to the
         // real press and ends it on that button's release. One that refuses
         // leaves the window where it is.
