@@ -98,6 +98,10 @@ bool RequestX11DesktopMove(QWidget& window, Qt::MouseButtons held) {
     return true;
 }
 
+bool SessionDesktopEndsMoveOnRelease(Qt::MouseButtons held) {
+    return DesktopMoveEndsOnRelease(FirstButton(held), std::getenv("XDG_CURRENT_DESKTOP"));
+}
+
 // Follows the pointer while a button that started the move is held, then
 // removes itself. The press that started it keeps the pointer's moves coming
 // to the window (X's implicit grab) until that button is released.
@@ -165,9 +169,11 @@ bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScr
     if (OnWayland()) {
         // Only the compositor moves a Wayland window; it ties its move to the
         // real press and ends it on that button's release. One that refuses
-        // leaves the window where it is.
+        // leaves the window where it is, and so does a button whose release
+        // the desktop would not see as the move's end: a window that stays
+        // put is better than one left stuck to the pointer.
         QWindow* handle = window.windowHandle();
-        if (!handle || !handle->startSystemMove()) return false;
+        if (!handle || !SessionDesktopEndsMoveOnRelease(held) || !handle->startSystemMove()) return false;
         DeliverLostRelease(window, held);
         return true;
     }
@@ -175,7 +181,18 @@ bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScr
     // asked for with a message that Qt sends naming the left button, and a
     // right or middle press, or a left press already released (a quick tap),
     // would leave the window stuck to the pointer until the next click.
-    new ManualMove(window, held, pointerOnScreen, OnXWayland());
+    // Through XWayland, a button the desktop's move would not end on keeps
+    // following by hand (GNOME's window manager honours a window that moves
+    // itself).
+    new ManualMove(window, held, pointerOnScreen, OnXWayland() && SessionDesktopEndsMoveOnRelease(held));
+    return true;
+}
+
+bool DesktopMoveEndsOnRelease(Qt::MouseButton button, const char* desktops) {
+    if (button == Qt::LeftButton || !desktops) return true;
+    // A list such as "ubuntu:GNOME" or "GNOME-Classic:GNOME".
+    for (const QString& desktop : QString::fromUtf8(desktops).split(QLatin1Char(':')))
+        if (desktop.compare(QLatin1String("GNOME"), Qt::CaseInsensitive) == 0) return false;
     return true;
 }
 

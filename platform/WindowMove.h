@@ -17,4 +17,12 @@ namespace platform {
 // Returns whether a move started (a compositor may refuse its move).
 bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen);
 
+// Whether the desktop's own move, begun for `button`, ends when that button
+// comes up. GNOME's compositor ends a move only on the release of the left
+// button or of its resize button (the middle one, or the right if the user
+// chose so), and which of those two is the user's setting: there only the
+// left button's move is the desktop's. `desktops` is the session's
+// XDG_CURRENT_DESKTOP (nullptr: none).
+bool DesktopMoveEndsOnRelease(Qt::MouseButton button, const char* desktops);
+
 }  // namespace platform

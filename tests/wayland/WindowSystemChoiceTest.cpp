@@ -1,6 +1,7 @@
 // Which window system the program asks Qt for, from the session's
 // environment, before the application object exists.
 #include "platform/Application.h"
+#include "platform/WindowMove.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,30 @@ TEST(WindowSystemChoice, FollowsTheSession) {
         const char* chosen = std::getenv("QT_QPA_PLATFORM");
         EXPECT_EQ(chosen ? std::optional<std::string>(chosen) : std::nullopt, c.chosen) << c.name;
     }
+}
+
+// A move the desktop would not end on the button's release is not handed to
+// it: the window would stay on the pointer until the next click.
+TEST(WindowSystemChoice, DesktopMovesOnlyWhereTheReleaseEndsThem) {
+    const struct {
+        Qt::MouseButton button;
+        const char* desktops;
+        bool handed;
+    } cases[] = {
+        {Qt::LeftButton, "GNOME", true},
+        {Qt::RightButton, "GNOME", false},
+        {Qt::MiddleButton, "GNOME", false},
+        {Qt::RightButton, "ubuntu:GNOME", false},
+        {Qt::RightButton, "gnome", false},
+        {Qt::RightButton, "GNOME-Flashback", true},
+        {Qt::RightButton, "KDE", true},
+        {Qt::RightButton, "sway", true},
+        {Qt::RightButton, "", true},
+        {Qt::RightButton, nullptr, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::DesktopMoveEndsOnRelease(c.button, c.desktops), c.handed)
+            << c.button << " on " << (c.desktops ? c.desktops : "(none)");
 }
 
 }  // namespace
