@@ -61,13 +61,15 @@ bool WaylandSession() {
 void ChooseWindowSystem() {
     if (std::getenv("QT_QPA_PLATFORM") || !WaylandSession()) return;
     // Qt tries the platforms in order and takes the first that starts.
-    setenv("QT_QPA_PLATFORM", "wayland;xcb", 0);
+    qputenv("QT_QPA_PLATFORM", "wayland;xcb");
 }
 
 bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 bool OnXWayland() { return WaylandSession() && QGuiApplication::platformName() == QLatin1String("xcb"); }
 
-void UseOffscreenPlatform(bool always) { setenv("QT_QPA_PLATFORM", "offscreen", always ? 1 : 0); }
+void UseOffscreenPlatform(bool always) {
+    if (always || !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
 
 }  // namespace platform

@@ -6,7 +6,7 @@
 #include "platform/ControlSetup.h"
 #include "platform/Fonts.h"
 #include "platform/Screen.h"
-#include "platform/TaskbarHint.h"
+#include "platform/NativeWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -195,7 +195,7 @@ void Form::Show() {
             const QRect area = screen->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
-        if (!layout_.showInTaskbar) SetSkipTaskbar(*this);
+        if (!layout_.showInTaskbar) native::SetSkipTaskbar(*this);
     }
     if (isMinimized()) showNormal();
     show();

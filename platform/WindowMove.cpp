@@ -1,6 +1,7 @@
 #include "platform/WindowMove.h"
 
 #include "platform/Application.h"
+#include "platform/NativeWindow.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -11,10 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
 #include <cstdlib>
-#include <memory>
 
 namespace platform {
 namespace {
@@ -41,61 +39,6 @@ void DeliverLostRelease(QWidget& window, Qt::MouseButtons held) {
     QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(global), global, FirstButton(held),
                         Qt::NoButton, QGuiApplication::keyboardModifiers());
     QCoreApplication::sendEvent(handle, &release);
-}
-
-// The X11 desktop's move (_NET_WM_MOVERESIZE), asked for with the button
-// really held, so that it ends when that button comes up. Qt's own request
-// always names the left button. Returns whether the window manager offers it
-// and the request went out.
-bool RequestX11DesktopMove(QWidget& window, Qt::MouseButtons held) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection) return false;
-    const auto atom = [connection](const char* name) {
-        const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-        return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-    };
-    const xcb_atom_t moveResize = atom("_NET_WM_MOVERESIZE");
-    const xcb_atom_t supported = atom("_NET_SUPPORTED");
-    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (!screen || moveResize == XCB_ATOM_NONE || supported == XCB_ATOM_NONE) return false;
-
-    const auto propertyCookie =
-        xcb_get_property(connection, 0, screen->root, supported, XCB_ATOM_ATOM, 0, 4096);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
-        xcb_get_property_reply(connection, propertyCookie, nullptr), &std::free);
-    if (!property) return false;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(property.get()));
-    const int count = xcb_get_property_value_length(property.get()) / static_cast<int>(sizeof(xcb_atom_t));
-    bool offered = false;
-    for (int i = 0; i < count; ++i) offered = offered || atoms[i] == moveResize;
-    if (!offered) return false;
-
-    std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
-        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr), &std::free);
-    if (!pointer) return false;
-
-    const Qt::MouseButton button = FirstButton(held);
-    const uint32_t xButton = button == Qt::RightButton ? 3 : button == Qt::MiddleButton ? 2 : 1;
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = static_cast<xcb_window_t>(window.winId());
-    message.type = moveResize;
-    message.data.data32[0] = static_cast<uint32_t>(pointer->root_x);
-    message.data.data32[1] = static_cast<uint32_t>(pointer->root_y);
-    message.data.data32[2] = 8;  // _NET_WM_MOVERESIZE_MOVE
-    message.data.data32[3] = xButton;
-    message.data.data32[4] = 1;  // asked for by an application
-    // The window manager can take the pointer only once the press's own grab ends.
-    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-    xcb_send_event(connection, 0, screen->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
-    return true;
 }
 
 bool SessionDesktopEndsMoveOnRelease(Qt::MouseButtons held) {
@@ -131,7 +74,7 @@ protected:
             }
             if (event->type() == QEvent::MouseMove && handToDesktop_) {
                 handToDesktop_ = false;  // once: without a desktop move, follow by hand
-                if (RequestX11DesktopMove(*window_, held_)) {
+                if (native::RunDesktopMove(*window_, FirstButton(held_))) {
                     Finish();  // before the release below, which must reach the window
                     DeliverLostRelease(*window_, held_);
                     return true;
@@ -166,6 +109,14 @@ private:
 bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen) {
     if (held == Qt::NoButton) return false;
     if (window.findChild<QObject*>(QLatin1String(kMoveName), Qt::FindDirectChildrenOnly)) return true;  // already moving
+    if (native::DesktopMovesFromPress(FirstButton(held))) {
+        // The platform's own move loop (Windows' caption drag) follows the
+        // pointer and returns here when the button comes up; the release it
+        // took never reaches the window.
+        if (!native::RunDesktopMove(window, FirstButton(held))) return false;
+        DeliverLostRelease(window, held);
+        return true;
+    }
     if (OnWayland()) {
         // Only the compositor moves a Wayland window; it ties its move to the
         // real press and ends it on that button's release. One that refuses

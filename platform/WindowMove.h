@@ -10,10 +10,11 @@ class QWidget;
 namespace platform {
 
 // Starts moving `window` with the pointer while a button of `held` is held;
-// a press released without motion leaves the window where it is. On Wayland
-// the compositor moves the window; on X11 the window follows the pointer by
-// hand, and through XWayland the desktop's move takes over at the first
-// motion. `pointerOnScreen` is where the pointer was when the move began.
+// a press released without motion leaves the window where it is. On Windows
+// the left button's move is the platform's caption drag (this returns when it
+// has ended) and other buttons follow by hand; on Wayland the compositor
+// moves the window; on X11 the window follows the pointer by hand, and
+// through XWayland the desktop's move takes over at the first motion. `pointerOnScreen` is where the pointer was when the move began.
 // Returns whether a move started (a compositor may refuse its move).
 bool StartWindowMove(QWidget& window, Qt::MouseButtons held, QPoint pointerOnScreen);
 
