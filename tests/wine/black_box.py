@@ -3,7 +3,7 @@
 beside the Debian program on the same display.
 
   black_box.py --exe loanword-dictionary.exe --native LINUX_PROGRAM
-               --window-table WINDOW_TABLE --data tests/data --out DIR [--prefix WINEPREFIX]
+               --window-table WINDOW_TABLE --source SOURCE_ROOT --out DIR [--prefix WINEPREFIX]
 
 Checks, in order: the splash, then the main window; the main window cut to
 the same outline as the Debian program's (its X shape), with its screenshot's
@@ -11,13 +11,18 @@ corners outside it; typing "Kj" shows row 9's meaning (read back through the
 Windows clipboard as Unicode Bengali); a drag on the background by (+150,
 +100) with the left button, then with the right, moves the window by that
 much and leaves it there; the keyboard window's "K" key writes into the
-search box; "x" then "Yes" ends the program with status 0. Screenshots of
+search box; the help window's link is handed to the shell's "open" (Wine's
+browser); "x" then "Yes" ends the program with status 0. Then, at display
+scales of 150 % and 200 % (Wine's LogPixels), the main window is that much
+larger and its picture is drawn as crisp as the Debian program's at the same
+scale. Screenshots of
 both programs are left in DIR (main-debian.png, main-windows.png, and the
 difference, main-difference.png) and the number of differing pixels is
 printed. Exit status 0 when every check passes.
 """
 import argparse
 import os
+import re
 import subprocess
 import sys
 
@@ -82,6 +87,23 @@ def unicode_of(data_dir, row, field):
     raise Failure(f"no {field} of row {row} in the word table")
 
 
+def read_text(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    except FileNotFoundError:
+        return ""
+
+
+def web_address(source, name):
+    """An address the help window opens, as layouts/WebAddresses.h writes it."""
+    text = read_text(os.path.join(source, "layouts", "WebAddresses.h"))
+    match = re.search(name + r'\s*=\s*"([^"]+)"', text)
+    if not match:
+        raise Failure(f"no {name} in layouts/WebAddresses.h")
+    return match.group(1)
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
@@ -126,12 +148,45 @@ def debian_main_window(s, native, layouts, out):
         wine_session.end(process)
 
 
+def scaled(s, args, layouts, ratio):
+    """The main window at a display scale: its size, and its picture beside
+    the Debian program's at the same scale (the logo, which is all picture:
+    a picture drawn for a smaller scale and stretched would differ)."""
+    dpi = round(96 * ratio)
+    s.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+           "/d", str(dpi), "/f"])
+    width, height = layouts.size("main")
+    logo = [round(v * ratio) for v in (8, 8, 240, 48)]
+    pictures = {}
+    for name, command, env in (
+            ("windows", ["wine", args.exe], {}),
+            ("debian", [args.native], {"QT_QPA_PLATFORM": "xcb", "QT_SCALE_FACTOR": str(ratio)})):
+        process = subprocess.Popen(command, env=dict(s.env, **env), stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            main = s.wait_window(layouts.title("main"))
+            x, y, w, h = s.geometry(main)
+            if name == "windows":
+                check((w, h) == (round(width * ratio), round(height * ratio)),
+                      f"at {dpi} dots per inch the main window is {w}x{h}")
+            pictures[name] = s.screenshot(os.path.join(args.out, f"main-{name}-{dpi}dpi.png"),
+                                          (x + logo[0], y + logo[1], logo[2], logo[3]))
+        finally:
+            wine_session.end(process)
+            s.wait_gone(layouts.title("main"))
+    differing = subprocess.run(["compare", "-metric", "AE", "-fuzz", "10%", pictures["windows"],
+                                pictures["debian"], "null:"], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                               text=True).stdout.split()[0]
+    check(float(differing) <= 0.01 * logo[2] * logo[3],
+          f"at {dpi} dots per inch the logo is drawn as on Debian ({differing} of {logo[2] * logo[3]} pixels differ)")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--exe", required=True)
     parser.add_argument("--native", required=True)
     parser.add_argument("--window-table", required=True)
-    parser.add_argument("--data", required=True)
+    parser.add_argument("--source", required=True, help="the source tree (tests/data, layouts/)")
     parser.add_argument("--out", required=True)
     parser.add_argument("--prefix")
     args = parser.parse_args()
@@ -142,6 +197,18 @@ def main():
     with wine_session.session(args.prefix) as s:
         debian_shape, debian_picture = debian_main_window(s, args.native, layouts, args.out)
         s.wait_gone(layouts.title("main"))
+
+        # Wine's shell opens web addresses with the first of its registry's
+        # browsers: a script that writes down what it was given.
+        opened_file = os.path.join(args.out, "opened-address.txt")
+        recorder = os.path.join(args.out, "record-address")
+        with open(recorder, "w") as script:
+            script.write(f'#!/bin/sh\nprintf "%s\\n" "$1" > "{opened_file}"\n')
+        os.chmod(recorder, 0o755)
+        if os.path.exists(opened_file):
+            os.remove(opened_file)
+        s.run(["wine", "reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/t", "REG_SZ",
+               "/d", recorder, "/f"])
 
         program = s.start(args.exe)
         try:
@@ -167,7 +234,7 @@ def main():
                   "the screenshot's corners show the desktop behind the rounded outline")
 
             # A typed search selects its row and shows its meaning.
-            meaning = unicode_of(args.data, SEARCH_ROW, "meaning")
+            meaning = unicode_of(os.path.join(args.source, "tests", "data"), SEARCH_ROW, "meaning")
             picture = os.path.join(args.out, "main-windows.png")
             shown = search(s, main, main_controls, picture)
             check(shown == meaning, f'typing "{SEARCH}" shows row {SEARCH_ROW}\'s meaning "{meaning}" '
@@ -208,6 +275,18 @@ def main():
             s.click(*centre(keyboard_controls["Image52"], (kx, ky)))
             s.wait_gone(layouts.title("keyboard"))
 
+            # The help window's link goes to the shell's "open", which Wine
+            # hands to the browser of its registry: here a recorder.
+            s.click(*centre(main_controls["Label8"], (x, y)))
+            help_window = s.wait_window(layouts.title("help"))
+            hx, hy = s.geometry(help_window)[:2]
+            s.click(*centre(layouts.controls("help")["Label10"], (hx, hy)))
+            opened = wait_until("the browser to be started", lambda: read_text(opened_file), deadline=30)
+            expected = web_address(args.source, "kOnlineTermsAddress")
+            check(opened.strip() == expected, f'the help window\'s link opened "{opened.strip()}" in the browser')
+            s.click(*centre(layouts.controls("help")["Image1"], (hx, hy)))
+            s.wait_gone(layouts.title("help"))
+
             # "x", then "Yes": the end, with status 0.
             s.click(*centre(main_controls["Label2"], (x, y)))
             exit_window = s.wait_window(layouts.title("exit"))
@@ -217,6 +296,8 @@ def main():
             check(status == 0, f'"x" then "Yes" ended the program with status {status}')
         finally:
             wine_session.end(program)
+        for ratio in (1.5, 2):
+            scaled(s, args, layouts, ratio)
     return 0
 
 

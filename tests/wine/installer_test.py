@@ -25,7 +25,7 @@ PRODUCT = "Pebble's Latin Loan Word Dictionary"
 UNINSTALL_KEY = r"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LoanwordDictionary"
 # Wine's own bookkeeping, which any program run changes.
 VOLATILE = re.compile(r"(\\Temp(\\|$)|/Temp/|windows/temp/|\\Explorer\\|\\Wine\\|\\ShellNoRoam\\"
-                      r"|\\Session Manager\\|\\DynData|\\PerfData|\\Fonts(\\|$))", re.I)
+                      r"|\\Session Manager\\|\\DynData|\\PerfData)", re.I)
 
 
 def listing(prefix):

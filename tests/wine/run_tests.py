@@ -36,7 +36,7 @@ def main():
         "--exe", os.path.join(build, "app", "loanword-dictionary.exe"),
         "--native", os.path.join(args.host, "app", "loanword-dictionary"),
         "--window-table", os.path.join(args.host, "layouts", "window_table"),
-        "--data", os.path.join(args.source, "tests", "data"),
+        "--source", args.source,
         "--out", os.path.join(build, "test-output"),
         "--prefix", prefix])
     return black_box.returncode
