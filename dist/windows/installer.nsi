@@ -90,4 +90,6 @@ Section "Uninstall"
     ; Only when empty: files the user put there stay.
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; The list of the user's own uninstallers, when the install made it.
+    DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SectionEnd

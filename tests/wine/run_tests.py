@@ -33,7 +33,7 @@ def main():
         return 1
     black_box = subprocess.run([
         sys.executable, os.path.join(os.path.dirname(os.path.abspath(__file__)), "black_box.py"),
-        "--exe", os.path.join(build, "app", "loanword-dictionary.exe"),
+        "--exe", os.path.join(build, "loanword-dictionary.exe"),
         "--native", os.path.join(args.host, "app", "loanword-dictionary"),
         "--window-table", os.path.join(args.host, "layouts", "window_table"),
         "--source", args.source,
