@@ -129,7 +129,7 @@ def search(s, main, controls, picture):
     shown = copied_text(s, centre(controls["Text2"], (x, y)))
     s.click(*centre(controls["Text1"], (x, y)))
     s.keys("End")
-    s.screenshot(picture, (x, y, w, h))
+    s.settled_screenshot(picture, (x, y, w, h))
     return shown
 
 
@@ -174,7 +174,7 @@ def scaled(s, args, layouts, ratio):
             if name == "windows":
                 check((w, h) == (int(width * ratio + 0.5), int(height * ratio + 0.5)),
                       f"at {dpi} dots per inch the main window is {w}x{h}")
-            pictures[name] = s.screenshot(os.path.join(args.out, f"main-{name}-{dpi}dpi.png"),
+            pictures[name] = s.settled_screenshot(os.path.join(args.out, f"main-{name}-{dpi}dpi.png"),
                                           (x + logo[0], y + logo[1], logo[2], logo[3]))
         finally:
             wine_session.end(process)
@@ -231,7 +231,7 @@ def main():
             check(wine_session.shape_pixels(shape) == wine_session.shape_pixels(debian_shape),
                   f"the main window's X shape is the Debian program's outline ({len(shape)} rectangles)")
             corners = os.path.join(args.out, "main-windows-corners.png")
-            s.screenshot(corners, (x, y, w, h))
+            s.settled_screenshot(corners, (x, y, w, h))
             pixel = lambda px, py: subprocess.run(
                 ["convert", corners, "-format", f"%[pixel:p{{{px},{py}}}]", "info:"],
                 check=True, stdout=subprocess.PIPE, text=True).stdout

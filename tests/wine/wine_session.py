@@ -79,9 +79,9 @@ class Session:
         self.display.close()
 
     # ------------------------------------------------------------ processes
-    def run(self, command, timeout=DEADLINE, check=True, **kwargs):
+    def run(self, command, timeout=DEADLINE, check=True, text=True, **kwargs):
         return subprocess.run(command, env=self.env, timeout=timeout, check=check,
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, **kwargs)
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=text, **kwargs)
 
     def start(self, windows_program, *arguments):
         """A Windows program under wine; its status is the Popen's."""
@@ -150,6 +150,25 @@ class Session:
     def screenshot(self, path, box):
         x, y, w, h = box
         self.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", path], timeout=60)
+        return path
+
+    def settled_screenshot(self, path, box, deadline=DEADLINE):
+        """A screenshot of `box` once it shows a drawing (more than one
+        colour) that has stopped changing: a window is mapped before it is
+        painted, and a loaded machine paints late. A drawing seen in one of
+        the two shots before counts as settled, so that a blinking caret
+        does not keep it changing."""
+        seen = []
+
+        def probe():
+            self.screenshot(path, box)
+            pixels = self.run(["convert", path, "-depth", "8", "rgb:-"], timeout=60, text=False).stdout
+            drawn = pixels != pixels[:3] * (len(pixels) // 3)
+            settled = drawn and pixels in seen
+            seen[:] = (seen + [pixels])[-2:]
+            return settled
+
+        wait_until(f"a settled drawing of {box}", probe, deadline, step=0.3)
         return path
 
     def shape(self, ident):
