@@ -40,6 +40,10 @@ def main():
         ("source unreachable", None if cross else "the cross compiler",
          {"DICT_DEBIAN_MIRROR": "http://127.0.0.1:9"}, None, "cannot be reached"),
         ("full disk", None if cross and mounted else "root and the cross compiler", {}, small, "MB free"),
+        # A Qt folder without its stamp (a build cut off in its install) is
+        # removed, never used; the run then fails at the fetch.
+        ("half-built cache", None if cross else "the cross compiler",
+         {"DICT_DEBIAN_MIRROR": "http://127.0.0.1:9"}, "half", "cannot be reached"),
     ]
     failures = 0
     try:
@@ -47,6 +51,12 @@ def main():
             if needs:
                 print(f"skip {name}: needs {needs}")
                 continue
+            half_built = None
+            if cache == "half":
+                cache = os.path.join(work, "half")
+                key = subprocess.run([script, "--key"], stdout=subprocess.PIPE, text=True, check=True).stdout.strip()
+                half_built = os.path.join(cache, key)
+                os.makedirs(os.path.join(half_built, "lib", "cmake"))
             cache = cache or os.path.join(work, name.replace(" ", "-"))
             result = run(script, cache, **env)
             lines = result.stderr.strip().splitlines()
@@ -60,6 +70,8 @@ def main():
             trusted = [d for d, _, files in os.walk(cache) if ".complete" in files]
             if trusted:
                 problems.append(f"a stamped Qt was left: {trusted}")
+            if half_built and os.path.exists(half_built):
+                problems.append(f"the half-built {half_built} is still there")
             if result.stdout:
                 problems.append(f"printed a folder: {result.stdout!r}")
             status = "FAIL" if problems else "ok  "
