@@ -28,7 +28,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import wine_session  # noqa: E402
-from wine_session import Failure, wait_until  # noqa: E402
+from wine_session import Failure, check, wait_until  # noqa: E402
 
 SEARCH = "Kj"
 SEARCH_ROW = 9
@@ -102,12 +102,6 @@ def web_address(source, name):
     if not match:
         raise Failure(f"no {name} in layouts/WebAddresses.h")
     return match.group(1)
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-    print(f"ok   {message}")
 
 
 def copied_text(s, point):

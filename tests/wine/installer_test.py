@@ -19,7 +19,7 @@ import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import wine_session  # noqa: E402
-from wine_session import Failure  # noqa: E402
+from wine_session import Failure, check  # noqa: E402
 
 PRODUCT = "Pebble's Latin Loan Word Dictionary"
 UNINSTALL_KEY = r"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LoanwordDictionary"
@@ -50,12 +50,6 @@ def listing(prefix):
 def write_listing(path, files, keys):
     with open(path, "w", encoding="utf-8") as out:
         out.write("\n".join(sorted(files) + [""] + sorted(keys)) + "\n")
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-    print(f"ok   {message}")
 
 
 def starts(s, exe, title):

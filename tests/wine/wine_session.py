@@ -27,6 +27,13 @@ class Failure(Exception):
     pass
 
 
+def check(condition, message):
+    """One line of a test's report: "ok" and the message, or a Failure."""
+    if not condition:
+        raise Failure(message)
+    print(f"ok   {message}")
+
+
 def wait_until(what, probe, deadline=DEADLINE, step=0.1):
     """probe() until it returns something true; Failure naming `what` at the deadline."""
     end = time.monotonic() + deadline
